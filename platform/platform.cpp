@@ -1,0 +1,21 @@
+// The real platform, service by service.
+#include "platform.h"
+
+#include <SDL.h>
+
+#include "win32/sdl_system.h"
+
+namespace platform {
+
+void UseRealPlatform()
+{
+    win32::Install(std::make_unique<win32::SdlSystem>());
+}
+
+void ShutdownRealPlatform()
+{
+    win32::Install(nullptr);
+    SDL_Quit();
+}
+
+}  // namespace platform

@@ -1,0 +1,3 @@
+#include "shell/game_world.h"
+
+GameWorld g_world;

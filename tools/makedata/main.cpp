@@ -1,0 +1,39 @@
+// makedata DIR: writes the game's whole DATA folder into DIR, the same bytes on every run.
+#include <cstdio>
+#include <exception>
+
+#include "makedata.h"
+
+namespace makedata {
+
+std::vector<NamedGenerator>& Generators()
+{
+    static std::vector<NamedGenerator> generators;
+    return generators;
+}
+
+Registration::Registration(const char* name, Generator generate)
+{
+    Generators().push_back({name, std::move(generate)});
+}
+
+}  // namespace makedata
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: makedata DATA-folder\n");
+        return 2;
+    }
+    const std::filesystem::path dataDir = argv[1];
+    try {
+        std::filesystem::create_directories(dataDir);
+        for (const makedata::NamedGenerator& generator : makedata::Generators()) {
+            generator.generate(dataDir);
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "makedata: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
