@@ -1,0 +1,32 @@
+// The program's only message loop: one message per turn, or else one call of the scene.
+#include "shell/main_loop.h"
+
+#include "audio/music.h"
+#include "shell/startup.h"
+#include "timeapi.h"
+
+SceneFunc g_sceneFunc = nullptr;
+
+int RunMainLoop()
+{
+    MSG msg = {};
+    for (;;) {
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!GetMessageA(&msg, nullptr, 0, 0)) break;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        } else {
+            g_sceneFunc();
+        }
+    }
+
+    timeEndPeriod(1);
+    if (g_musicPerformance) g_musicPerformance->StopEx(g_musicSegment, 0, 0);
+    Cleanup();
+    return int(msg.wParam);
+}
+
+void PresentFrame()
+{
+    if (FAILED(g_device->Present(nullptr, nullptr, nullptr, nullptr))) g_device->Reset(&g_presentParams);
+}
