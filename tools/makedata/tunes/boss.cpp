@@ -55,22 +55,16 @@ Tune ComposeBoss()
     intro.Pad(strings, 52, 72);
     intro.Drums(drums, kGather, kFill, false);
 
-    const auto threat = [&] {
-        const Section section = song.Next("Em F Em F Em C B B");
-        section.Melody(lead, kThreat, 116);
-        section.Pad(strings, 52, 76);
+    const auto fight = [&](std::string_view chords, std::string_view line, int loudness, std::string_view stabs) {
+        const Section section = song.Next(chords);
+        section.Melody(lead, line, loudness);
+        section.Pad(strings, 52, loudness - 40);
         section.Bass(bass, kOstinato, 28, 100);
-        section.Arpeggio(hits, kStab, 52, 90);
+        section.Arpeggio(hits, stabs, 52, loudness - 24);
         section.Drums(drums, kPound, kFill, true);
     };
-    const auto climb = [&] {
-        const Section section = song.Next("Am B Em C Am F B B");
-        section.Melody(lead, kClimb, 120);
-        section.Pad(strings, 52, 80);
-        section.Bass(bass, kOstinato, 28, 100);
-        section.Arpeggio(hits, kDoubleStab, 52, 96);
-        section.Drums(drums, kPound, kFill, true);
-    };
+    const auto threat = [&] { fight("Em F Em F Em C B B", kThreat, 116, kStab); };
+    const auto climb = [&] { fight("Am B Em C Am F B B", kClimb, 120, kDoubleStab); };
     threat();
     climb();
 

@@ -9,12 +9,9 @@ namespace makedata::tune {
 
 namespace {
 
-constexpr std::string_view kSong =
-    "E5:6 D5:2 E5:4 G5:4 | D5:12 B4:4 | C5:6 B4:2 C5:4 E5:4 | B4:12 G4:4 | "
-    "A4:6 C5:2 F5:4 E5:4 | E5:6 D5:2 C5:8 | D5:6 E5:2 F5:4 A5:4 | G5:12 r:4";
-constexpr std::string_view kSongHome =
-    "E5:6 D5:2 E5:4 G5:4 | D5:12 B4:4 | C5:6 B4:2 C5:4 E5:4 | B4:12 G4:4 | "
-    "A4:6 C5:2 F5:4 A5:4 | G5:6 E5:2 C5:8 | D5:4 F5:4 B4:4 D5:4 | C5:16";
+constexpr std::string_view kSongOpening = "E5:6 D5:2 E5:4 G5:4 | D5:12 B4:4 | C5:6 B4:2 C5:4 E5:4 | B4:12 G4:4 |";
+constexpr std::string_view kSongAway = "A4:6 C5:2 F5:4 E5:4 | E5:6 D5:2 C5:8 | D5:6 E5:2 F5:4 A5:4 | G5:12 r:4";
+constexpr std::string_view kSongHome = "A4:6 C5:2 F5:4 A5:4 | G5:6 E5:2 C5:8 | D5:4 F5:4 B4:4 D5:4 | C5:16";
 constexpr std::string_view kMemory =
     "A5:6 G5:2 E5:8 | G5:6 E5:2 B4:8 | C5:4 F5:4 A5:4 G5:4 | E5:16 | "
     "F5:6 E5:2 D5:4 A4:4 | C5:6 B4:2 A4:8 | A4:4 C5:4 F5:4 A5:4 | G5:8 D5:4 B4:4";
@@ -60,8 +57,10 @@ Tune ComposeEnding()
         section.Bass(bass, kSteps, 36, 84);
         section.Drums(drums, kBrush, kBrushTurn, false);
     };
-    verse("C G Am Em F C Dm G", kSong, false);
-    verse("C G Am Em F C G C", kSongHome, false);
+    const std::string away = Joined(kSongOpening, kSongAway);
+    const std::string home = Joined(kSongOpening, kSongHome);
+    verse("C G Am Em F C Dm G", away, false);
+    verse("C G Am Em F C G C", home, false);
 
     const Section memory = song.Next("Am Em F C Dm Am F G");
     memory.Melody(flute, kMemory, 104);
@@ -70,7 +69,7 @@ Tune ComposeEnding()
     memory.Bass(bass, kSteps, 36, 88);
     memory.Drums(drums, kBrush, kBrushTurn, false);
 
-    verse("C G Am Em F C G C", kSongHome, true);
+    verse("C G Am Em F C G C", home, true);
 
     return {"Veltrane ending", 84, song.EndTick(), {flute, piano, strings, bass, bells, drums}};
 }

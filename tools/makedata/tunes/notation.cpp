@@ -112,6 +112,11 @@ std::vector<Chord> ParseChords(std::string_view text, int startTick)
     return chords;
 }
 
+std::string Joined(std::string_view first, std::string_view second)
+{
+    return std::string(first) + " " + std::string(second);
+}
+
 std::vector<Step> ParseSteps(std::string_view text)
 {
     std::vector<Step> steps;

@@ -30,4 +30,7 @@ struct Step {
 
 std::vector<Step> ParseSteps(std::string_view text);
 
+// Two lines, one after the other.
+std::string Joined(std::string_view first, std::string_view second);
+
 }  // namespace makedata::tune

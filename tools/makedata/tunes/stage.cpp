@@ -8,14 +8,13 @@ namespace makedata::tune {
 
 namespace {
 
-constexpr std::string_view kVerse =
+constexpr std::string_view kVerseOpening =
     "A4:2 C5:2 E5:2 A5:4 G5:2 E5:2 C5:2 | F5:6 E5:2 C5:4 A4:4 | B4:2 D5:2 G5:2 B5:4 A5:2 G5:2 D5:2 | "
-    "E5:12 r:4 | A4:2 C5:2 E5:2 A5:4 G5:2 E5:2 C5:2 | F5:4 A5:4 C6:4 A5:4 | B5:6 A5:2 G5:4 D5:4 | "
-    "E5:8 G#5:8";
-constexpr std::string_view kVerseAnswer =
-    "A4:2 C5:2 E5:2 A5:4 G5:2 E5:2 C5:2 | F5:6 E5:2 C5:4 A4:4 | B4:2 D5:2 G5:2 B5:4 A5:2 G5:2 D5:2 | "
-    "E5:12 r:4 | A5:2 G5:2 E5:2 C5:4 E5:2 A5:2 C6:2 | C6:6 A5:2 F5:4 A5:4 | G5:4 B5:4 D6:4 B5:4 | "
-    "A5:12 r:4";
+    "E5:12 r:4 |";
+constexpr std::string_view kVerseToDominant =
+    "A4:2 C5:2 E5:2 A5:4 G5:2 E5:2 C5:2 | F5:4 A5:4 C6:4 A5:4 | B5:6 A5:2 G5:4 D5:4 | E5:8 G#5:8";
+constexpr std::string_view kVerseHome =
+    "A5:2 G5:2 E5:2 C5:4 E5:2 A5:2 C6:2 | C6:6 A5:2 F5:4 A5:4 | G5:4 B5:4 D6:4 B5:4 | A5:12 r:4";
 constexpr std::string_view kChorus =
     "C5:4 F5:4 A5:6 G5:2 | B4:4 D5:4 G5:6 F5:2 | E5:4 G5:4 B5:4 G5:4 | A5:12 r:4 | "
     "D5:4 F5:4 A5:6 G5:2 | E5:4 G5:4 B5:6 A5:2 | A5:4 G5:4 F5:4 E5:4 | D5:4 G5:4 B5:8";
@@ -78,8 +77,10 @@ Tune ComposeStage()
         section.Bass(guitar, kChug, 40, 92);
         section.Drums(drums, kRock, kFill, true);
     };
-    verse("Am F G Am Am F G E", kVerse, false);
-    verse("Am F G Am Am F G Am", kVerseAnswer, false);
+    const std::string question = Joined(kVerseOpening, kVerseToDominant);
+    const std::string answer = Joined(kVerseOpening, kVerseHome);
+    verse("Am F G Am Am F G E", question, false);
+    verse("Am F G Am Am F G Am", answer, false);
 
     const Section chorus = song.Next("F G Em Am Dm Em F G");
     chorus.Melody(lead, kChorus, 104);
@@ -95,8 +96,8 @@ Tune ComposeStage()
     breakdown.Bass(guitar, kHeld, 40, 84);
     breakdown.Drums(drums, kHalfTime, kFill, true);
 
-    verse("Am F G Am Am F G E", kVerse, true);
-    verse("Am F G Am Am F G Am", kVerseAnswer, true);
+    verse("Am F G Am Am F G E", question, true);
+    verse("Am F G Am Am F G Am", answer, true);
 
     const Section turnaround = song.Next("F G Am E");
     turnaround.Melody(lead, kTurnaround, 100);

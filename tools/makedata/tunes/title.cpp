@@ -8,12 +8,10 @@ namespace makedata::tune {
 
 namespace {
 
-constexpr std::string_view kTheme =
-    "D5:6 A4:2 D5:4 F5:4 | G5:6 F5:2 D5:8 | C5:6 A4:2 C5:4 F5:4 | E5:6 D5:2 C5:8 | "
-    "D5:6 A4:2 D5:4 F5:4 | G5:4 A5:4 Bb5:4 G5:4 | A5:6 G5:2 E5:4 C5:4 | C#5:4 E5:4 A5:8";
-constexpr std::string_view kThemeClosing =
-    "D5:6 A4:2 D5:4 F5:4 | G5:6 F5:2 D5:8 | C5:6 A4:2 C5:4 F5:4 | E5:6 D5:2 C5:8 | "
-    "D5:6 A4:2 D5:4 F5:4 | G5:4 F5:4 D5:4 Bb4:4 | C#5:4 E5:4 A5:4 G5:4 | F5:4 E5:4 D5:8";
+constexpr std::string_view kThemeOpening =
+    "D5:6 A4:2 D5:4 F5:4 | G5:6 F5:2 D5:8 | C5:6 A4:2 C5:4 F5:4 | E5:6 D5:2 C5:8 |";
+constexpr std::string_view kThemeRising = "D5:6 A4:2 D5:4 F5:4 | G5:4 A5:4 Bb5:4 G5:4 | A5:6 G5:2 E5:4 C5:4 | C#5:4 E5:4 A5:8";
+constexpr std::string_view kThemeSettling = "D5:6 A4:2 D5:4 F5:4 | G5:4 F5:4 D5:4 Bb4:4 | C#5:4 E5:4 A5:4 G5:4 | F5:4 E5:4 D5:8";
 constexpr std::string_view kBridge =
     "F5:6 G5:2 F5:4 D5:4 | E5:6 F5:2 E5:4 C5:4 | A4:4 C5:4 E5:4 A5:4 | F5:8 D5:8 | "
     "Bb5:6 A5:2 G5:4 D5:4 | G5:6 F5:2 E5:4 C5:4 | F5:4 E5:4 F5:4 A5:4 | A5:8 G5:4 E5:4";
@@ -56,31 +54,24 @@ Tune ComposeTitle()
     intro.Bass(bass, "0:8 0:8", 33, 90);
     intro.Drums(drums, kBuild, kFill, false);
 
-    const Section theme = song.Next("Dm Bb F C Dm Bb C A");
-    theme.Melody(lead, kTheme, 112);
-    theme.Pad(strings, 57, 66);
-    theme.Arpeggio(harp, kRipple, 50, 72);
-    theme.Bass(bass, kGallop, 33, 96);
-    theme.Drums(drums, kMarch, kFill, true);
-
-    const Section closing = song.Next("Dm Bb F C Dm Bb A Dm");
-    closing.Melody(lead, kThemeClosing, 116);
-    closing.Pad(strings, 57, 70);
-    closing.Arpeggio(harp, kRipple, 50, 72);
-    closing.Bass(bass, kGallop, 33, 96);
-    closing.Drums(drums, kMarch, kFill, false);
-
-    const Section bridge = song.Next("Bb C Am Dm Gm C F A");
-    bridge.Melody(lead, kBridge, 112);
-    bridge.Pad(strings, 57, 72);
-    bridge.Arpeggio(harp, kRipple, 50, 70);
-    bridge.Bass(bass, kWalk, 33, 92);
-    bridge.Drums(drums, kMarch, kFill, true);
+    const auto full = [&](std::string_view chords, std::string_view line, int loudness, std::string_view walk,
+                          bool crash) {
+        const Section section = song.Next(chords);
+        section.Melody(lead, line, loudness);
+        section.Pad(strings, 57, loudness - 46);
+        section.Arpeggio(harp, kRipple, 50, 72);
+        section.Bass(bass, walk, 33, 96);
+        section.Drums(drums, kMarch, kFill, crash);
+    };
+    const std::string theme = Joined(kThemeOpening, kThemeRising);
+    full("Dm Bb F C Dm Bb C A", theme, 112, kGallop, true);
+    full("Dm Bb F C Dm Bb A Dm", Joined(kThemeOpening, kThemeSettling), 116, kGallop, false);
+    full("Bb C Am Dm Gm C F A", kBridge, 114, kWalk, true);
 
     // The theme once more, the strings doubling it an octave down.
     const Section reprise = song.Next("Dm Bb F C Dm Bb C A");
-    reprise.Melody(lead, kTheme, 120);
-    reprise.Melody(strings, kTheme, 76, -12);
+    reprise.Melody(lead, theme, 120);
+    reprise.Melody(strings, theme, 76, -12);
     reprise.Arpeggio(harp, kRipple, 50, 74);
     reprise.Bass(bass, kGallop, 33, 100);
     reprise.Drums(drums, kMarch, kFill, true);
