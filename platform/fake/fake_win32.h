@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <initializer_list>
 #include <string>
 
 #include "win32_system.h"
