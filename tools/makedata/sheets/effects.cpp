@@ -42,7 +42,7 @@ void PaintExplosion(Cell cell, int frame)
             const float grain = Fractal(dx / 6 - frame * 0.4f, dy / 6 + frame * 0.3f, 3, 19);
             const float edge = radius * (0.78f + 0.45f * swirl);
             float density = SmoothStep(edge, edge * 0.72f, r);
-            density *= 1 - (1 - SmoothStep(hollow * 0.3f, hollow + 0.01f, r)) * SmoothStep(0.3f, 0.7f, t);
+            density *= 1 - (1 - SmoothStep(hollow * 0.3f, hollow + 0.01f, r)) * SmoothStep(0.45f, 0.75f, t);
             density *= SmoothStep(breakup, breakup + 0.22f, grain * 0.6f + swirl * 0.4f);
             density *= 1 - SmoothStep(kReach - 4, kReach, r);
             if (density <= 0) continue;

@@ -23,11 +23,11 @@ void PaintLaserBeam(Cell cell)
 }
 
 // The gauge's rails and scale. The bar itself lies over columns 3 to 46 and rows 0 to 86
-// of this cell; inside them only a faint track is drawn, the rest of the cell is frame.
+// of this cell, which stay clear: both are added as light, and the bar keeps its colours
+// only over the scene itself.
 void PaintLifeGaugeFrame(Cell cell)
 {
     const Colour rail = Rgb(80, 190, 245);
-    cell.Fill(cell.Bounds(), RoundRect(3, 0, 47, 87, 2), Vertical(0, Rgb(6, 18, 34), 87, Rgb(10, 30, 54)));
     cell.Fill(cell.Bounds(), Polygon({{0, 0}, {2.2f, 0}, {2.2f, 88.8f}, {47.8f, 88.8f}, {47.8f, 0}, {50, 0}, {50, 91}, {38, 97}, {12, 97}, {0, 91}}),
               Vertical(0, rail * 0.55f, 97, rail));
     for (int k = 0; k <= 8; ++k) {

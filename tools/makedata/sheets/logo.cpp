@@ -54,7 +54,7 @@ void PaintLogoA(Cell cell)
 void PaintLogoB(Cell cell)
 {
     const float cx = cell.Width() / 2.0f, cy = cell.Height() / 2.0f;
-    const Paint amber = [=](float, float py) { return Mix(Rgb(85, 72, 30), Rgb(80, 34, 8), Clamp01((py - 6) / 76)); };
+    const Paint amber = [=](float, float py) { return Mix(Rgb(85, 68, 16), Rgb(80, 30, 4), Clamp01((py - 6) / 76)); };
 
     // Swept wings, three feathers a side, each a slanted parallelogram.
     for (int side = -1; side <= 1; side += 2) {

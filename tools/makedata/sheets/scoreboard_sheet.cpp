@@ -3,6 +3,7 @@
 // right) and the boss's life bar (top middle); thin rails run along the edges; the play
 // area stays black, that is clear.
 #include <cmath>
+#include <optional>
 
 #include "sheets.h"
 #include "shapes.h"
@@ -14,9 +15,11 @@ namespace {
 const Colour kPanel = Rgb(20, 46, 86);
 const Colour kEdge = Rgb(90, 200, 255);
 
-void PaintPanel(Cell& cell, const std::vector<Point>& corners)
+// A panel with a window left clear, where a gauge of its own colours shows.
+void PaintPanel(Cell& cell, const std::vector<Point>& corners, std::optional<Box> window = std::nullopt)
 {
-    const Shape panel = Polygon(corners);
+    Shape panel = Polygon(corners);
+    if (window) panel = Subtract(panel, RoundRect(window->x0, window->y0, window->x1, window->y1, 1));
     cell.Fill(cell.Bounds(), panel, Vertical(0, kPanel * 1.3f, 140, kPanel * 0.6f));
     cell.Fill(cell.Bounds(), Outline(panel, 1), Solid(kEdge));
 }
@@ -62,7 +65,8 @@ Canvas PaintScoreboardSheet()
 {
     Canvas canvas(kScoreboardSheet.width, kScoreboardSheet.height);
     Cell cell(canvas, kScoreboardFrame);
-    PaintPanel(cell, {{-2, -2}, {68, -2}, {68, 120}, {56, 136}, {-2, 136}});
+    PaintPanel(cell, {{-2, -2}, {68, -2}, {68, 120}, {56, 136}, {-2, 136}},
+               Box{kLifeBarAt.x, kLifeBarAt.y, kLifeBarAt.x + kLifeBar.Width(), kLifeBarAt.y + kLifeBar.Height()});
     PaintPanel(cell, {{642, -2}, {530, -2}, {530, 114}, {546, 130}, {642, 130}});
     PaintBossHousing(cell);
     PaintRails(cell);
