@@ -32,12 +32,7 @@ constexpr Credit kCredits[4] = {
 
 TextStyle HeadingStyle()
 {
-    TextStyle style;
-    style.tracking = 4;
-    style.fill = Solid(Rgb(110, 205, 255));
-    style.glow = 2;
-    style.glowColour = Rgb(10, 40, 70);
-    return style;
+    return Glowing(Solid(Rgb(110, 205, 255)), 2, Rgb(10, 40, 70), 4);
 }
 
 TextStyle NameStyle(float top, float bottom)
@@ -73,11 +68,7 @@ void PaintCredit(Cell cell, const Credit& credit)
 void PaintCentredTitle(Cell cell, const char* big, const char* small)
 {
     const float cx = cell.Width() / 2.0f;
-    TextStyle title;
-    title.tracking = 2;
-    title.fill = Vertical(36, Rgb(235, 250, 255), 80, Rgb(60, 150, 255));
-    title.glow = 4;
-    title.glowColour = Rgb(12, 44, 90);
+    const TextStyle title = Glowing(Vertical(36, Rgb(235, 250, 255), 80, Rgb(60, 150, 255)), 4, Rgb(12, 44, 90), 2);
     DrawCentred(cell, Font(kTitleFont, FitSize(kTitleFont, big, 2, 250, 44)), big, cx, 58, title);
     const InkBox line = DrawCentred(cell, Font(kHeadingFont, 17), small, cx, 104, HeadingStyle());
     cell.Light(cell.Bounds(), Segment(24, 104, line.x - 12.0f, 104, 0.6f), Solid(Rgb(60, 150, 230)));

@@ -30,14 +30,11 @@ void PaintLogoA(Cell cell)
     const int x = (cell.Width() - ink.coverage.width) / 2;
     const int y = 8;
     const float h = float(ink.coverage.height);
-    TextStyle style;
-    style.fill = [=](float, float py) {
+    const Paint chrome = [=](float, float py) {
         const float t = (py - y) / h;
         return t < 0.5f ? Mix(Rgb(82, 85, 85), Rgb(62, 78, 85), t * 2) : Mix(Rgb(40, 62, 85), Rgb(14, 36, 80), (t - 0.5f) * 2);
     };
-    style.glow = 4;
-    style.glowColour = Rgb(6, 22, 40);
-    DrawInk(cell, ink, x, y, style);
+    DrawInk(cell, ink, x, y, Glowing(chrome, 4, Rgb(6, 22, 40), 3));
 
     // A swept underline that is brightest in the middle.
     const float lineY = y + h + 9;

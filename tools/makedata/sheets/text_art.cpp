@@ -2,8 +2,19 @@
 #include "text_art.h"
 
 #include <cmath>
+#include <utility>
 
 namespace sheets {
+
+TextStyle Glowing(Paint fill, int glow, Colour glowColour, float tracking)
+{
+    TextStyle style;
+    style.fill = std::move(fill);
+    style.glow = glow;
+    style.glowColour = glowColour;
+    style.tracking = tracking;
+    return style;
+}
 
 Trimmed Ink(const Font& font, std::string_view text, float tracking)
 {

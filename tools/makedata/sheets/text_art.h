@@ -18,6 +18,9 @@ struct TextStyle {
     float tracking = 0;
 };
 
+// Letters with light around them.
+TextStyle Glowing(Paint fill, int glow, Colour glowColour, float tracking);
+
 // The ink of a line of text, cut to its covered pixels.
 Trimmed Ink(const Font& font, std::string_view text, float tracking = 0);
 

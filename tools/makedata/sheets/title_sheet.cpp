@@ -36,11 +36,7 @@ void PaintLoadingCaption(Cell cell)
 {
     const char* const font = "DejaVuSansCondensed-BoldOblique.ttf";
     const char* const text = "NOW LOADING...";
-    TextStyle style;
-    style.tracking = 3;
-    style.glow = 3;
-    style.glowColour = Rgb(20, 70, 110);
-    style.fill = Vertical(12, Rgb(230, 250, 255), 38, Rgb(70, 170, 255));
+    const TextStyle style = Glowing(Vertical(12, Rgb(230, 250, 255), 38, Rgb(70, 170, 255)), 3, Rgb(20, 70, 110), 3);
     DrawCentred(cell, Font(font, FitSize(font, text, 3, cell.Width() - 24, cell.Height() - 16)), text,
                 cell.Width() / 2.0f, cell.Height() / 2.0f, style);
 }

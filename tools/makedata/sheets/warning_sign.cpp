@@ -34,11 +34,7 @@ void PaintWarningSign(Cell cell)
     PaintHazardBand(cell, h - 30, h - 12);
 
     const char* const bold = "DejaVuSans-Bold.ttf";
-    TextStyle title;
-    title.tracking = 6;
-    title.glow = 4;
-    title.glowColour = Rgb(120, 16, 10);
-    title.fill = Vertical(44, Rgb(255, 220, 190), 88, Rgb(255, 54, 36));
+    const TextStyle title = Glowing(Vertical(44, Rgb(255, 220, 190), 88, Rgb(255, 54, 36)), 4, Rgb(120, 16, 10), 6);
     DrawCentred(cell, Font(bold, FitSize(bold, "WARNING", 6, 300, 44)), "WARNING", w / 2, 67, title);
 
     TextStyle subtitle;
