@@ -1,11 +1,13 @@
 // Minimal WAV and MIDI readers for the sound tests.
-#include "sounds/sound_files.h"
+#include "sound_files.h"
 
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <stdexcept>
 #include <utility>
+
+namespace soundtest {
 
 namespace {
 
@@ -184,3 +186,5 @@ MidiFile ParseMidi(const std::vector<std::uint8_t>& bytes)
     }
     return midi;
 }
+
+}  // namespace soundtest

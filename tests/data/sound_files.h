@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace soundtest {
+
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file);
 
 struct WaveFile {
@@ -39,3 +41,5 @@ struct MidiFile {
     int unfinishedNotes = 0;          // note-ons never followed by their note-off
 };
 MidiFile ParseMidi(const std::vector<std::uint8_t>& bytes);
+
+}  // namespace soundtest

@@ -7,9 +7,11 @@
 #include <ostream>
 #include <string>
 
-#include "sounds/sound_files.h"
+#include "sound_files.h"
 
 namespace {
+
+using namespace soundtest;
 
 constexpr int kRate = 22050;
 constexpr double kFrame = 1.0 / 60.0;  // the game runs one frame per retrace at 60 Hz

@@ -10,9 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "sounds/sound_files.h"
+#include "sound_files.h"
 
 namespace {
+
+using namespace soundtest;
 
 constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 constexpr int kDrumChannel = 9;
