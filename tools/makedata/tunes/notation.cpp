@@ -1,6 +1,7 @@
 // Reading the composer's shorthand.
 #include "tunes/notation.h"
 
+#include <algorithm>
 #include <charconv>
 #include <stdexcept>
 
