@@ -67,6 +67,10 @@ bool Read(Decoder& decoder, Source& source, Image& image)
     uint32_t width = png_get_image_width(png, info);
     uint32_t height = png_get_image_height(png, info);
     if (!ImageSizeAllowed(width, height)) return false;
+    // Deflate shrinks data at most 1032 times: a file too short for the claimed pixels is
+    // refused before their memory is taken.
+    uint64_t pixelBits = uint64_t(width) * height * png_get_channels(png, info) * png_get_bit_depth(png, info);
+    if (uint64_t(source.size) * 1032 * 8 < pixelBits) return false;
     RequestBgra(png, info);
     if (png_get_rowbytes(png, info) != size_t(width) * 4) return false;
 

@@ -6,6 +6,7 @@
 // when it holds no picture we can decode; otherwise what the device's CreateTexture,
 // LockRect or UnlockRect answered.
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -19,6 +20,8 @@ constexpr std::streamoff kMaxFileBytes = std::streamoff(64) << 20;
 
 bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes)
 {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(name, error)) return false;
     std::ifstream file(name, std::ios::binary | std::ios::ate);
     if (!file) return false;
     std::streamoff size = file.tellg();
