@@ -105,27 +105,24 @@ TEST(BmpReader, ThirtyTwoBitAlphaOnlyFromAnAlphaMask)
     plain.data = {0x11, 0x22, 0x33, 0x80};
     EXPECT_EQ(Decoded(MakeBmp(plain)), Pixels{0xFF332211});
 
-    // A long header's masks count only with bit-field compression.
-    BmpSpec v5 = plain;
-    v5.headerSize = 124;
-    v5.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
-    EXPECT_EQ(Decoded(MakeBmp(v5)), Pixels{0xFF332211});
-    v5.compression = 3;
-    EXPECT_EQ(Decoded(MakeBmp(v5)), Pixels{0x80332211});
-
-    BmpSpec v3 = v5;
-    v3.headerSize = 56;
-    EXPECT_EQ(Decoded(MakeBmp(v3)), Pixels{0x80332211});
-
-    BmpSpec alphaBitfields = plain;
-    alphaBitfields.compression = 6;
-    alphaBitfields.masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
-    EXPECT_EQ(Decoded(MakeBmp(alphaBitfields)), Pixels{0x80332211});
-
-    BmpSpec noAlphaMask = v5;
-    noAlphaMask.headerSize = 108;
-    noAlphaMask.masks = {0xFF0000, 0xFF00, 0xFF, 0};
-    EXPECT_EQ(Decoded(MakeBmp(noAlphaMask)), Pixels{0xFF332211});
+    // Masks count only with bit-field compression, in a long header or after a short one;
+    // an alpha mask alone gives alpha.
+    const uint32_t withAlpha[] = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
+    const uint32_t withoutAlpha[] = {0xFF0000, 0xFF00, 0xFF, 0};
+    struct Case {
+        uint32_t headerSize, compression;
+        const uint32_t* masks;
+        uint32_t expected;
+    };
+    for (const Case& c : {Case{124, 0, withAlpha, 0xFF332211}, Case{124, 3, withAlpha, 0x80332211},
+                          Case{56, 3, withAlpha, 0x80332211}, Case{40, 6, withAlpha, 0x80332211},
+                          Case{108, 3, withoutAlpha, 0xFF332211}}) {
+        BmpSpec spec = plain;
+        spec.headerSize = c.headerSize;
+        spec.compression = c.compression;
+        spec.masks.assign(c.masks, c.masks + 4);
+        EXPECT_EQ(Decoded(MakeBmp(spec)), Pixels{c.expected}) << c.headerSize << " " << c.compression;
+    }
 
     // Ten-bit channels: 1023 is full, 512 about half.
     BmpSpec tenBit = plain;
