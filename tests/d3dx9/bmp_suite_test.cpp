@@ -7,7 +7,8 @@
 #include <iterator>
 
 #include "d3dx9.h"
-#include "d3dx9/texture_device.h"
+#include "d3dx9/stand_in_device.h"
+#include "fake/fake_d3d9.h"
 #include "image.h"
 #include "support/testdata.h"
 
@@ -164,10 +165,10 @@ TEST(BmpSuite, QuestionableFilesLoadUnlessOfAKindWeDoNotRead)
 TEST(BmpSuite, SuiteFileBecomesATexture)
 {
     REQUIRE_TESTDATA();
-    auto* device = new TextureOnlyDevice;
+    StandInDevice device;
     IDirect3DTexture9* texture = nullptr;
     std::string file = (SuiteDir("g") / "pal8rle.bmp").string();
-    ASSERT_EQ(D3DXCreateTextureFromFileExA(device, file.c_str(), D3DX_DEFAULT, D3DX_DEFAULT, 1, 0, D3DFMT_UNKNOWN,
+    ASSERT_EQ(D3DXCreateTextureFromFileExA(device.Get(), file.c_str(), D3DX_DEFAULT, D3DX_DEFAULT, 1, 0, D3DFMT_UNKNOWN,
                                            D3DPOOL_MANAGED, D3DX_FILTER_NONE, D3DX_DEFAULT, 0xFF000000, nullptr,
                                            nullptr, &texture),
               D3D_OK);
@@ -181,6 +182,6 @@ TEST(BmpSuite, SuiteFileBecomesATexture)
     EXPECT_EQ(texels[0], 0xFFFF0000u);
     EXPECT_EQ(texels[63 * 127], 0u);  // black, keyed out
     texture->UnlockRect(0);
-    EXPECT_EQ(texture->Release(), 0u);
-    EXPECT_EQ(device->Release(), 0u);
+    texture->Release();
+    EXPECT_EQ(fake::Live().textures, 0);
 }

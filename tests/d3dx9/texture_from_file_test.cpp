@@ -3,24 +3,19 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
+
 #include "d3dx9.h"
 #include "d3dx9/picture_files.h"
-#include "d3dx9/texture_device.h"
-#include "load_observer.h"
+#include "d3dx9/stand_in_device.h"
+#include "fake/call_log.h"
+#include "shell/startup.h"
 
 namespace {
 
 class TextureFromFile : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        d3dx9::SetLoadObserver([this](const std::string& call) { heard_.push_back(call); });
-    }
-    void TearDown() override
-    {
-        d3dx9::SetLoadObserver({});
-        EXPECT_EQ(device_->Release(), 0u);
-    }
+    void TearDown() override { EXPECT_EQ(fake::Live().textures, 0); }
 
     // 3 by 2: black, near-black, red on top; white, black, blue below.
     static std::string SheetFile()
@@ -33,7 +28,7 @@ protected:
 
     HRESULT Load(const std::string& file, UINT width, UINT height, D3DCOLOR key, D3DXIMAGE_INFO* info = nullptr)
     {
-        return D3DXCreateTextureFromFileExA(device_, file.c_str(), width, height, 1, 0, D3DFMT_UNKNOWN,
+        return D3DXCreateTextureFromFileExA(device_.Get(), file.c_str(), width, height, 1, 0, D3DFMT_UNKNOWN,
                                             D3DPOOL_MANAGED, D3DX_FILTER_NONE, D3DX_DEFAULT, key, info, nullptr,
                                             &texture_);
     }
@@ -59,27 +54,33 @@ protected:
         return texels;
     }
 
-    TextureOnlyDevice* device_ = new TextureOnlyDevice;
+    static size_t TexturesMade() { return fake::CallsStartingWith("CreateTexture(").size(); }
+
+    StandInDevice device_;
     IDirect3DTexture9* texture_ = nullptr;
-    std::vector<std::string> heard_;
 };
 
 }  // namespace
 
-TEST_F(TextureFromFile, ObserverHearsEachCallWithItsArgumentsInDecimal)
+TEST_F(TextureFromFile, RecordHoldsEachCallWithItsArgumentsInDecimal)
 {
     std::string sheet = SheetFile();
+    fake::ClearCalls();
     ASSERT_EQ(Load(sheet, 640, 480, 0xFF000000), D3D_OK);
     texture_->Release();
-    ASSERT_EQ(D3DXCreateTextureFromFileA(device_, sheet.c_str(), &texture_), D3D_OK);
+    ASSERT_EQ(D3DXCreateTextureFromFileA(device_.Get(), sheet.c_str(), &texture_), D3D_OK);
     texture_->Release();
     EXPECT_EQ(Load("./DATA/pic/none.bmp", D3DX_DEFAULT, D3DX_DEFAULT, 0), D3DERR_NOTAVAILABLE);
-    ASSERT_EQ(heard_.size(), 3u);
-    EXPECT_EQ(heard_[0],
+    std::vector<std::string> loads = fake::CallsStartingWith("D3DX");
+    ASSERT_EQ(loads.size(), 3u);
+    EXPECT_EQ(loads[0],
               "D3DXCreateTextureFromFileExA(\"" + sheet + "\", 640, 480, 1, 0, 0, 1, 1, 4294967295, 4278190080)");
-    EXPECT_EQ(heard_[1], "D3DXCreateTextureFromFileA(\"" + sheet + "\")");
-    EXPECT_EQ(heard_[2], "D3DXCreateTextureFromFileExA(\"./DATA/pic/none.bmp\", 4294967295, 4294967295, 1, 0, 0, "
-                         "1, 1, 4294967295, 0)");
+    EXPECT_EQ(loads[1], "D3DXCreateTextureFromFileA(\"" + sheet + "\")");
+    EXPECT_EQ(loads[2], "D3DXCreateTextureFromFileExA(\"./DATA/pic/none.bmp\", 4294967295, 4294967295, 1, 0, 0, "
+                        "1, 1, 4294967295, 0)");
+    // The load comes first, then the texture it makes: the asked size, one level, 32-bit ARGB.
+    EXPECT_EQ(fake::Calls()[0], loads[0]);
+    EXPECT_EQ(fake::Calls()[1], "CreateTexture(640, 480, 1, 0, 21, 1)");
 }
 
 TEST_F(TextureFromFile, ColourKeyClearsExactlyTheKeyColour)
@@ -130,9 +131,8 @@ TEST_F(TextureFromFile, FormatIsFoundByContentNotByName)
     EXPECT_EQ(Texels(), std::vector<uint32_t>(15, 0x40404040));
 
     Bytes grey(16 * 8, 128);
-    ASSERT_EQ(D3DXCreateTextureFromFileA(device_, WriteTempFile("grey.png", MakeJpeg(16, 8, 1, true, grey)).c_str(),
-                                         &texture_),
-              D3D_OK);
+    std::string jpegNamedPng = WriteTempFile("grey.png", MakeJpeg(16, 8, 1, true, grey));
+    ASSERT_EQ(D3DXCreateTextureFromFileA(device_.Get(), jpegNamedPng.c_str(), &texture_), D3D_OK);
     UINT width = 0, height = 0;
     Texels(&width, &height);
     EXPECT_EQ(width, 16u);
@@ -154,14 +154,43 @@ TEST_F(TextureFromFile, FailuresLeaveNoTexture)
     EXPECT_EQ(Load(::testing::TempDir(), 0, 0, 0), D3DERR_NOTAVAILABLE);  // a folder
     EXPECT_EQ(Load("no/such/file.bmp", 0, 0, 0), D3DERR_NOTAVAILABLE);
     EXPECT_EQ(texture_, nullptr);
-    EXPECT_EQ(device_->texturesAsked, 0);
+    EXPECT_EQ(TexturesMade(), 0u);
 
     // A size no texture may have fails at the device, and nothing is kept.
     EXPECT_EQ(Load(SheetFile(), 9000, 2, 0), D3DERR_INVALIDCALL);
     EXPECT_EQ(texture_, nullptr);
-    EXPECT_EQ(device_->texturesAsked, 1);
+    EXPECT_EQ(TexturesMade(), 1u);
 
     EXPECT_EQ(D3DXCreateTextureFromFileA(nullptr, SheetFile().c_str(), &texture_), D3DERR_INVALIDCALL);
     EXPECT_EQ(texture_, nullptr);
-    EXPECT_EQ(D3DXCreateTextureFromFileA(device_, SheetFile().c_str(), nullptr), D3DERR_INVALIDCALL);
+    EXPECT_EQ(D3DXCreateTextureFromFileA(device_.Get(), SheetFile().c_str(), nullptr), D3DERR_INVALIDCALL);
+}
+
+TEST_F(TextureFromFile, GameSheetsLoadAtTheirSizesWithBlackKeyedOut)
+{
+    // The generated DATA folder sits in the build folder, the tests' working directory.
+    struct Sheet {
+        const char* file;
+        UINT width, height;
+    };
+    const Sheet sheets[] = {{"./DATA/pic/scoreboad.bmp", 640, 480},
+                            {"./DATA/pic/Title.bmp", 640, 1024},
+                            {"./DATA/pic/game.bmp", 1024, 512},
+                            {"./DATA/pic/ABC012.bmp", 512, 512},
+                            {"./DATA/pic/endscr.bmp", 512, 1024}};
+    IDirect3DDevice9* previous = g_device;
+    g_device = device_.Get();
+    for (const Sheet& sheet : sheets) {
+        texture_ = nullptr;
+        LoadTexture(&texture_, sheet.file, sheet.width, sheet.height, 0xFF000000);
+        ASSERT_NE(texture_, nullptr) << sheet.file;
+        UINT width = 0, height = 0;
+        std::vector<uint32_t> texels = Texels(&width, &height);
+        EXPECT_EQ(width, sheet.width) << sheet.file;
+        EXPECT_EQ(height, sheet.height) << sheet.file;
+        // Sheets are drawn on black: some texels are keyed out, none is left opaque black.
+        EXPECT_NE(std::count(texels.begin(), texels.end(), 0u), 0) << sheet.file;
+        EXPECT_EQ(std::count(texels.begin(), texels.end(), 0xFF000000u), 0) << sheet.file;
+    }
+    g_device = previous;
 }
