@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include "dinput/direct_input.h"
 #include "dmusic/music_classes.h"
 #include "win32/sdl_system.h"
 
@@ -12,6 +13,7 @@ void UseRealPlatform()
 {
     win32::Install(std::make_unique<win32::SdlSystem>());
     dmusic::InstallRealAudio();
+    dinput::UseSdlJoysticks();
 }
 
 void ShutdownRealPlatform()
