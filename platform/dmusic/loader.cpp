@@ -2,6 +2,7 @@
 // loaded from it into segments after the file check.
 #include "loader.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -75,9 +76,9 @@ private:
 
 }  // namespace
 
-std::string PathFromWide(const WCHAR* text)
+std::string Utf8FromWide(const WCHAR* text)
 {
-    std::string path;
+    std::string utf8;
     for (; *text; ++text) {
         char32_t code = *text;
         if (code >= 0xD800 && code < 0xDC00 && text[1] >= 0xDC00 && text[1] < 0xE000) {
@@ -86,8 +87,15 @@ std::string PathFromWide(const WCHAR* text)
         } else if (code >= 0xD800 && code < 0xE000) {
             code = 0xFFFD;  // a lone surrogate
         }
-        AppendUtf8(path, code == '\\' ? U'/' : code);
+        AppendUtf8(utf8, code);
     }
+    return utf8;
+}
+
+std::string PathFromWide(const WCHAR* text)
+{
+    std::string path = Utf8FromWide(text);
+    std::replace(path.begin(), path.end(), '\\', '/');
     return path;
 }
 

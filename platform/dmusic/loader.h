@@ -8,6 +8,8 @@
 namespace dmusic {
 
 IDirectMusicLoader8* NewLoader();
+// UTF-16 Windows text as UTF-8.
+std::string Utf8FromWide(const WCHAR* text);
 // UTF-16 Windows text as a path: UTF-8, with backslashes as separators.
 std::string PathFromWide(const WCHAR* text);
 
