@@ -72,8 +72,8 @@ inline std::string WriteTemp(const std::string& name, const Bytes& bytes)
 {
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("veltrane_audio_" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
     const std::filesystem::path path = dir / name;
+    std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     return path.string();
 }
