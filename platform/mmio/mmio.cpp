@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 struct HMMIO__ {
@@ -19,6 +19,9 @@ struct HMMIO__ {
 };
 
 namespace {
+
+// Offsets are 32-bit signed, as LONG is: files and seeks stop short of 2 GB.
+constexpr int64_t kLargestOffset = std::numeric_limits<LONG>::max();
 
 int64_t Position(const HMMIO__& file)
 {
@@ -68,7 +71,7 @@ HMMIO mmioOpenA(LPCSTR fileName, LPMMIOINFO info, DWORD flags)
     std::FILE* stream = std::fopen(fileName, "rb");
     if (!stream) return nullptr;
     struct stat status = {};
-    if (fstat(fileno(stream), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > LONG_MAX) {
+    if (fstat(fileno(stream), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kLargestOffset) {
         std::fclose(stream);
         return nullptr;
     }
@@ -118,7 +121,7 @@ LONG mmioSeek(HMMIO file, LONG offset, int origin)
     int64_t base = origin == SEEK_SET ? 0 : origin == SEEK_CUR ? Position(*file) : origin == SEEK_END ? file->size : -1;
     if (base < 0) return -1;
     int64_t target = base + offset;
-    if (target < 0 || target > LONG_MAX) return -1;
+    if (target < 0 || target > kLargestOffset) return -1;
     MMIOINFO& info = file->info;
     if (target >= info.lBufOffset && target <= info.lBufOffset + (info.pchEndRead - info.pchBuffer)) {
         info.pchNext = info.pchBuffer + (target - info.lBufOffset);
@@ -148,7 +151,7 @@ MMRESULT mmioDescend(HMMIO file, LPMMCKINFO chunk, const MMCKINFO* parent, UINT 
         if ((flags & MMIO_FINDCHUNK) && id != chunk->ckid) {
             // Chunks start on even offsets: an odd size is followed by a pad byte.
             const int64_t next = end + (size & 1);
-            if (next > LONG_MAX || mmioSeek(file, LONG(next), SEEK_SET) < 0) return MMIOERR_CHUNKNOTFOUND;
+            if (next > kLargestOffset || mmioSeek(file, LONG(next), SEEK_SET) < 0) return MMIOERR_CHUNKNOTFOUND;
             continue;
         }
         if (parent && (end > parentEnd || end > file->size)) return MMIOERR_CANNOTREAD;
@@ -169,7 +172,7 @@ MMRESULT mmioAscend(HMMIO file, LPMMCKINFO chunk, UINT)
 {
     if (!file || !chunk) return MMSYSERR_INVALHANDLE;
     const int64_t next = int64_t(chunk->dwDataOffset) + chunk->cksize + (chunk->cksize & 1);
-    if (next > LONG_MAX || mmioSeek(file, LONG(next), SEEK_SET) < 0) return MMIOERR_CANNOTSEEK;
+    if (next > kLargestOffset || mmioSeek(file, LONG(next), SEEK_SET) < 0) return MMIOERR_CANNOTSEEK;
     return MMSYSERR_NOERROR;
 }
 

@@ -80,6 +80,18 @@ TEST_F(Mmio, ChunksThatRunPastTheirParentOrTheFileAreRefused)
     EXPECT_EQ(Find("fmt ", format, riff), MMSYSERR_NOERROR);
 }
 
+TEST_F(Mmio, ASkipPastTwoGigabytesEndsTheSearch)
+{
+    // Skipping this chunk lands 2^32 bytes on: cut to 32 bits, back on the chunk itself.
+    Open(Riff({{"JUNK", Bytes(8, 0), 0xFFFFFFF8u}}, 0xFFFFFFF0u));
+    MMCKINFO riff = {};
+    ASSERT_EQ(mmioDescend(file_, &riff, nullptr, 0), MMSYSERR_NOERROR);
+    MMCKINFO data = {};
+    EXPECT_EQ(Find("data", data, riff), MMIOERR_CHUNKNOTFOUND);
+    EXPECT_EQ(mmioSeek(file_, 0x7FFFFFFF, SEEK_SET), 0x7FFFFFFF);
+    EXPECT_EQ(mmioSeek(file_, 1, SEEK_CUR), -1);
+}
+
 TEST_F(Mmio, TheBufferIsReadInPlaceAndRefilledAcrossItsEnd)
 {
     Bytes bytes(3 * MMIO_DEFAULTBUFFER + 5);
