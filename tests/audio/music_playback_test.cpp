@@ -42,6 +42,15 @@ protected:
                                  static_cast<IUnknown*>(g_musicSegment)})
             if (object) leftBehind_.push_back(object);
     }
+    // One tune plays; a second starts with the stop flag given, then only the second stops.
+    void PlaySecondTuneAndStopIt(uint8_t stop)
+    {
+        ASSERT_EQ(PlayMidi("tune.mid", 0, 1), S_OK);
+        Peak();
+        KeepLeftBehind();
+        ASSERT_EQ(PlayMidi("tune.mid", stop, 1), S_OK);
+        g_musicPerformance->StopEx(g_musicSegment, 0, 0);
+    }
     // The loudest sample of the left channel over the next tenth of a second.
     int16_t Peak()
     {
@@ -66,21 +75,13 @@ TEST_F(MusicPlayback, TheTuneIsFoundInTheWorkingDirectoryAndHeard)
 
 TEST_F(MusicPlayback, TheStopFlagSilencesTheTuneBefore)
 {
-    ASSERT_EQ(PlayMidi("tune.mid", 0, 1), S_OK);
-    Peak();
-    KeepLeftBehind();
-    ASSERT_EQ(PlayMidi("tune.mid", 1, 1), S_OK);
-    g_musicPerformance->StopEx(g_musicSegment, 0, 0);
+    PlaySecondTuneAndStopIt(1);
     EXPECT_EQ(Peak(), 0);
 }
 
 TEST_F(MusicPlayback, WithoutTheStopFlagBothTunesSound)
 {
-    ASSERT_EQ(PlayMidi("tune.mid", 0, 1), S_OK);
-    Peak();
-    KeepLeftBehind();
-    ASSERT_EQ(PlayMidi("tune.mid", 0, 1), S_OK);
-    g_musicPerformance->StopEx(g_musicSegment, 0, 0);
+    PlaySecondTuneAndStopIt(0);
     EXPECT_GT(Peak(), 300);  // the first goes on
 }
 
