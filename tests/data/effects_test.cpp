@@ -1,5 +1,6 @@
-// The seven generated sound effects: their format, their lengths against how often the game
-// restarts them, their levels once start-up has set the volumes, and their pitch shapes.
+// The seven generated sound effects: their format and length, how loud they are once the
+// game has loaded them and set the start-up volumes, how they behave when restarted as
+// often as the game restarts them, and the shapes of their pitches.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,21 +8,25 @@
 #include <ostream>
 #include <string>
 
+#include "audio/sound_effects.h"
+#include "audio/sound_test_support.h"
+#include "shell/startup.h"
 #include "sound_files.h"
 
 namespace {
 
 using namespace soundtest;
 
-constexpr int kRate = 22050;
+constexpr int kFileRate = 22050;
+constexpr int kMixRate = test_audio::kRate;
 constexpr double kFrame = 1.0 / 60.0;  // the game runs one frame per retrace at 60 Hz
 
 struct Effect {
     const char* file;
-    int volume;          // hundredths of a decibel, as start-up sets it
+    int volume;  // hundredths of a decibel, as start-up sets it
     double minSeconds;
     double maxSeconds;
-    double quietest;     // bounds of the loudest 50 ms as heard, in dB of full scale
+    double quietest;  // bounds of the loudest 50 ms as heard, in dB of full scale
     double loudest;
 };
 
@@ -40,9 +45,44 @@ void PrintTo(const Effect& effect, std::ostream* out)
     *out << effect.file;
 }
 
+const Effect& Find(const std::string& file)
+{
+    return *std::find_if(std::begin(kEffects), std::end(kEffects),
+                         [&](const Effect& effect) { return file == effect.file; });
+}
+
 WaveFile Load(const std::string& name)
 {
     return ParseWave(ReadBytes("DATA/snd/" + name));
+}
+
+// The effect as the game plays it: LoadWaveBuffer, the start-up volume, then PlaySoundEffect
+// every `restartFrames` game frames (never again when 0), mixed at the device rate for
+// `seconds`. The left channel, full scale 1; empty when the file does not load.
+std::vector<double> HeardInGame(const Effect& effect, double seconds, int restartFrames = 0)
+{
+    test_audio::MixerSound sound;
+    g_directSound = sound.directSound;
+    IDirectSoundBuffer* buffer = LoadWaveBuffer(("./DATA/snd/" + std::string(effect.file)).c_str());
+    g_directSound = nullptr;
+    if (!buffer) {
+        return {};
+    }
+    buffer->SetVolume(effect.volume);
+    const int frameSamples = kMixRate / 60;
+    const int total = static_cast<int>(seconds * kMixRate);
+    std::vector<double> left;
+    for (int at = 0; at < total; at += frameSamples) {
+        if (at == 0 || (restartFrames > 0 && (at / frameSamples) % restartFrames == 0)) {
+            PlaySoundEffect(buffer);
+        }
+        const std::vector<std::int16_t> stereo = sound.Render(frameSamples);
+        for (std::size_t i = 0; i < stereo.size(); i += 2) {
+            left.push_back(stereo[i] / 32768.0);
+        }
+    }
+    buffer->Release();
+    return left;
 }
 
 double Decibels(double amplitude)
@@ -60,9 +100,9 @@ double Rms(const std::vector<double>& samples, std::size_t begin, std::size_t co
 }
 
 // The loudest 50 ms stretch: how loud a short effect sounds.
-double LoudestWindow(const std::vector<double>& samples)
+double LoudestWindow(const std::vector<double>& samples, int rate)
 {
-    const std::size_t window = kRate / 20;
+    const auto window = static_cast<std::size_t>(rate / 20);
     double loudest = 0.0;
     for (std::size_t start = 0; start + window <= samples.size(); start += window / 4) {
         loudest = std::max(loudest, Rms(samples, start, window));
@@ -73,8 +113,8 @@ double LoudestWindow(const std::vector<double>& samples)
 // Upward zero crossings per second over a stretch: the pitch of a tone.
 double CrossingRate(const std::vector<double>& samples, double from, double to)
 {
-    const auto begin = static_cast<std::size_t>(from * kRate);
-    const auto end = std::min(samples.size(), static_cast<std::size_t>(to * kRate));
+    const auto begin = static_cast<std::size_t>(from * kFileRate);
+    const auto end = std::min(samples.size(), static_cast<std::size_t>(to * kFileRate));
     int crossings = 0;
     for (std::size_t i = begin + 1; i < end; ++i) {
         crossings += samples[i - 1] < 0.0 && samples[i] >= 0.0;
@@ -82,44 +122,59 @@ double CrossingRate(const std::vector<double>& samples, double from, double to)
     return crossings / (to - from);
 }
 
-double Heard(const Effect& effect, const WaveFile& wave)
+double Heard(const Effect& effect)
 {
-    return Decibels(LoudestWindow(wave.samples)) + effect.volume / 100.0;
+    return Decibels(LoudestWindow(HeardInGame(effect, effect.maxSeconds), kMixRate));
 }
 
 class EffectFile : public testing::TestWithParam<Effect> {};
 
-TEST_P(EffectFile, IsMonoSixteenBitPcmOfItsLength)
+TEST_P(EffectFile, IsMonoSixteenBitPcmOfItsLengthAndStartsAndEndsSilent)
 {
     const Effect& effect = GetParam();
     const WaveFile wave = Load(effect.file);
     EXPECT_EQ(wave.formatTag, 1);
     EXPECT_EQ(wave.channels, 1);
-    EXPECT_EQ(wave.sampleRate, kRate);
+    EXPECT_EQ(wave.sampleRate, kFileRate);
     EXPECT_EQ(wave.bitsPerSample, 16);
     EXPECT_EQ(wave.blockAlign, 2);
-    EXPECT_EQ(wave.bytesPerSecond, 2 * kRate);
-    const double seconds = static_cast<double>(wave.samples.size()) / kRate;
+    EXPECT_EQ(wave.bytesPerSecond, 2 * kFileRate);
+    const double seconds = static_cast<double>(wave.samples.size()) / kFileRate;
     EXPECT_GE(seconds, effect.minSeconds);
     EXPECT_LE(seconds, effect.maxSeconds);
-}
-
-TEST_P(EffectFile, SitsAtItsLevelWithoutClippingOrClicks)
-{
-    const Effect& effect = GetParam();
-    const WaveFile wave = Load(effect.file);
+    // No click when the game starts an effect or when it runs out.
     ASSERT_GT(wave.samples.size(), 1000u);
-    const double heard = Heard(effect, wave);
-    EXPECT_GE(heard, effect.quietest);
-    EXPECT_LE(heard, effect.loudest);
-    double peak = 0.0;
-    for (double s : wave.samples) {
-        peak = std::max(peak, std::fabs(s));
-    }
-    EXPECT_LT(peak, 0.95);
-    // Starting and stopping at silence: no click when the game starts or cuts an effect.
     EXPECT_LT(std::fabs(wave.samples.front()), 0.02);
     EXPECT_LT(Rms(wave.samples, wave.samples.size() - 220, 220), 0.005);
+}
+
+TEST_P(EffectFile, LoadsInTheGameAndPlaysForItsLength)
+{
+    const Effect& effect = GetParam();
+    test_audio::MixerSound sound;
+    g_directSound = sound.directSound;
+    IDirectSoundBuffer* buffer = LoadWaveBuffer(("./DATA/snd/" + std::string(effect.file)).c_str());
+    g_directSound = nullptr;
+    ASSERT_NE(buffer, nullptr);
+    const double seconds = static_cast<double>(Load(effect.file).samples.size()) / kFileRate;
+    PlaySoundEffect(buffer);
+    sound.Render(static_cast<int>((seconds - 0.01) * kMixRate));
+    EXPECT_TRUE(test_audio::Playing(buffer));
+    sound.Render(static_cast<int>(0.02 * kMixRate));
+    EXPECT_FALSE(test_audio::Playing(buffer));
+    buffer->Release();
+}
+
+TEST_P(EffectFile, SitsAtItsLevelInTheGameWithoutClipping)
+{
+    const Effect& effect = GetParam();
+    const std::vector<double> heard = HeardInGame(effect, effect.maxSeconds);
+    ASSERT_FALSE(heard.empty()) << "LoadWaveBuffer refused " << effect.file;
+    const double level = Decibels(LoudestWindow(heard, kMixRate));
+    EXPECT_GE(level, effect.quietest);
+    EXPECT_LE(level, effect.loudest);
+    EXPECT_LT(*std::max_element(heard.begin(), heard.end()), 0.95);
+    EXPECT_GT(*std::min_element(heard.begin(), heard.end()), -0.95);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSeven, EffectFile, testing::ValuesIn(kEffects),
@@ -128,42 +183,38 @@ INSTANTIATE_TEST_SUITE_P(AllSeven, EffectFile, testing::ValuesIn(kEffects),
                              return name.substr(0, name.find('.'));
                          });
 
-const Effect& Find(const std::string& file)
-{
-    return *std::find_if(std::begin(kEffects), std::end(kEffects),
-                         [&](const Effect& effect) { return file == effect.file; });
-}
-
 TEST(Effects, BigExplosionIsTheLoudestAndShotsStayUnderTheBursts)
 {
-    const double boss = Heard(Find("BossDie.wav"), Load("BossDie.wav"));
+    const double boss = Heard(Find("BossDie.wav"));
     for (const Effect& effect : kEffects) {
         if (std::string(effect.file) != "BossDie.wav") {
-            EXPECT_LT(Heard(effect, Load(effect.file)), boss) << effect.file;
+            EXPECT_LT(Heard(effect), boss) << effect.file;
         }
     }
-    const double shot = Heard(Find("shot.wav"), Load("shot.wav"));
-    EXPECT_LT(shot, Heard(Find("EnemyDie.wav"), Load("EnemyDie.wav")) - 3.0);
+    EXPECT_LT(Heard(Find("shot.wav")), Heard(Find("EnemyDie.wav")) - 3.0);
     // The laser can run for many seconds, so it stays under the siren that warns of the boss.
-    EXPECT_LT(Heard(Find("laser.wav"), Load("laser.wav")), Heard(Find("siren.wav"), Load("siren.wav")));
+    EXPECT_LT(Heard(Find("laser.wav")), Heard(Find("siren.wav")));
 }
 
-TEST(Effects, LaserSoundsAsABeamFromItsFirstFrame)
+TEST(Effects, LaserRestartedEveryFrameHoldsAsASteadyBeam)
 {
     // The stage restarts the laser every frame, so its first 1/60 s is all the player hears.
-    const WaveFile laser = Load("laser.wav");
-    const auto frame = static_cast<std::size_t>(kFrame * kRate);
-    const double first = Decibels(Rms(laser.samples, 0, frame));
-    EXPECT_GT(first, Decibels(LoudestWindow(laser.samples)) - 2.0);
-    EXPECT_GT(CrossingRate(laser.samples, 0.0, kFrame), 200.0);
+    const Effect& laser = Find("laser.wav");
+    const std::vector<double> held = HeardInGame(laser, 1.0, 1);
+    const double once = Decibels(LoudestWindow(HeardInGame(laser, laser.maxSeconds), kMixRate));
+    EXPECT_NEAR(Decibels(Rms(held, 0, held.size())), once, 2.0);
+    double quietestWindow = 1.0;
+    for (std::size_t at = 0; at + kMixRate / 20 <= held.size(); at += kMixRate / 20) {
+        quietestWindow = std::min(quietestWindow, Rms(held, at, kMixRate / 20));
+    }
+    EXPECT_GT(Decibels(quietestWindow), once - 3.0) << "the beam stutters";
 }
 
-TEST(Effects, DamageHitsAtOnce)
+TEST(Effects, DamageRestartedEveryFrameOfAContactStillSoundsAsHits)
 {
-    // A contact restarts it every frame: its first frame must already be the hit.
-    const WaveFile damage = Load("damege.wav");
-    const auto frame = static_cast<std::size_t>(kFrame * kRate);
-    EXPECT_GT(Decibels(Rms(damage.samples, 0, frame)), Decibels(LoudestWindow(damage.samples)) - 3.0);
+    const Effect& damage = Find("damege.wav");
+    const std::vector<double> held = HeardInGame(damage, 1.0, 1);
+    EXPECT_GT(Decibels(Rms(held, 0, held.size())), Heard(damage) - 6.0);
 }
 
 TEST(Effects, PitchesMoveTheWayTheyShould)
@@ -179,8 +230,7 @@ TEST(Effects, PitchesMoveTheWayTheyShould)
 TEST(Effects, OneFileCarriesAListChunkBetweenFormatAndData)
 {
     // The reader has to step over chunks it does not know; the big explosion makes it do so.
-    const WaveFile boss = Load("BossDie.wav");
-    EXPECT_EQ(boss.chunks, (std::vector<std::string>{"fmt ", "LIST", "data"}));
+    EXPECT_EQ(Load("BossDie.wav").chunks, (std::vector<std::string>{"fmt ", "LIST", "data"}));
     EXPECT_EQ(Load("shot.wav").chunks, (std::vector<std::string>{"fmt ", "data"}));
 }
 
