@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <ostream>
 #include <string>
 
 #include "audio/sound_effects.h"
 #include "audio/sound_test_support.h"
+#include "audio/wave_reader.h"
 #include "shell/startup.h"
 #include "sound_files.h"
 
@@ -51,9 +53,37 @@ const Effect& Find(const std::string& file)
                          [&](const Effect& effect) { return file == effect.file; });
 }
 
-WaveFile Load(const std::string& name)
+std::string PathOf(const std::string& file)
 {
-    return ParseWave(ReadBytes("DATA/snd/" + name));
+    return "./DATA/snd/" + file;
+}
+
+struct Wave {
+    WAVEFORMATEX format{};
+    std::vector<double> samples;  // full scale 1
+};
+
+// The file as the game's WAV reader reads it.
+Wave Load(const std::string& file)
+{
+    Wave wave;
+    if (!WaveOpen(PathOf(file).c_str())) {
+        ADD_FAILURE() << file << " does not open";
+        if (g_waveFile) {
+            WaveClose();
+        }
+        std::free(g_waveFormat);
+        g_waveFormat = nullptr;
+        return wave;
+    }
+    std::vector<BYTE> bytes(g_waveDataChunk.cksize);
+    UINT read = 0;
+    EXPECT_TRUE(WaveRead(static_cast<UINT>(bytes.size()), bytes.data(), &read, &wave.format));
+    WaveClose();
+    for (UINT i = 0; i + 1 < read; i += 2) {
+        wave.samples.push_back(static_cast<std::int16_t>(bytes[i] | bytes[i + 1] << 8) / 32768.0);
+    }
+    return wave;
 }
 
 // The effect as the game plays it: LoadWaveBuffer, the start-up volume, then PlaySoundEffect
@@ -63,7 +93,7 @@ std::vector<double> HeardInGame(const Effect& effect, double seconds, int restar
 {
     test_audio::MixerSound sound;
     g_directSound = sound.directSound;
-    IDirectSoundBuffer* buffer = LoadWaveBuffer(("./DATA/snd/" + std::string(effect.file)).c_str());
+    IDirectSoundBuffer* buffer = LoadWaveBuffer(PathOf(effect.file).c_str());
     g_directSound = nullptr;
     if (!buffer) {
         return {};
@@ -132,13 +162,14 @@ class EffectFile : public testing::TestWithParam<Effect> {};
 TEST_P(EffectFile, IsMonoSixteenBitPcmOfItsLengthAndStartsAndEndsSilent)
 {
     const Effect& effect = GetParam();
-    const WaveFile wave = Load(effect.file);
-    EXPECT_EQ(wave.formatTag, 1);
-    EXPECT_EQ(wave.channels, 1);
-    EXPECT_EQ(wave.sampleRate, kFileRate);
-    EXPECT_EQ(wave.bitsPerSample, 16);
-    EXPECT_EQ(wave.blockAlign, 2);
-    EXPECT_EQ(wave.bytesPerSecond, 2 * kFileRate);
+    const Wave wave = Load(effect.file);
+    EXPECT_EQ(wave.format.wFormatTag, WAVE_FORMAT_PCM);
+    EXPECT_EQ(wave.format.nChannels, 1);
+    EXPECT_EQ(wave.format.nSamplesPerSec, static_cast<DWORD>(kFileRate));
+    EXPECT_EQ(wave.format.wBitsPerSample, 16);
+    EXPECT_EQ(wave.format.nBlockAlign, 2);
+    EXPECT_EQ(wave.format.nAvgBytesPerSec, static_cast<DWORD>(2 * kFileRate));
+    EXPECT_EQ(wave.format.cbSize, 0);
     const double seconds = static_cast<double>(wave.samples.size()) / kFileRate;
     EXPECT_GE(seconds, effect.minSeconds);
     EXPECT_LE(seconds, effect.maxSeconds);
@@ -153,7 +184,7 @@ TEST_P(EffectFile, LoadsInTheGameAndPlaysForItsLength)
     const Effect& effect = GetParam();
     test_audio::MixerSound sound;
     g_directSound = sound.directSound;
-    IDirectSoundBuffer* buffer = LoadWaveBuffer(("./DATA/snd/" + std::string(effect.file)).c_str());
+    IDirectSoundBuffer* buffer = LoadWaveBuffer(PathOf(effect.file).c_str());
     g_directSound = nullptr;
     ASSERT_NE(buffer, nullptr);
     const double seconds = static_cast<double>(Load(effect.file).samples.size()) / kFileRate;
@@ -219,19 +250,21 @@ TEST(Effects, DamageRestartedEveryFrameOfAContactStillSoundsAsHits)
 
 TEST(Effects, PitchesMoveTheWayTheyShould)
 {
-    const WaveFile enter = Load("enter.wav");
+    const Wave enter = Load("enter.wav");
     EXPECT_GT(CrossingRate(enter.samples, 0.1, 0.3), 1.2 * CrossingRate(enter.samples, 0.0, 0.06));  // rises
-    const WaveFile shot = Load("shot.wav");
+    const Wave shot = Load("shot.wav");
     EXPECT_GT(CrossingRate(shot.samples, 0.02, 0.05), 2.0 * CrossingRate(shot.samples, 0.1, 0.14));  // falls
-    const WaveFile siren = Load("siren.wav");
+    const Wave siren = Load("siren.wav");
     EXPECT_GT(CrossingRate(siren.samples, 0.45, 0.55), 1.4 * CrossingRate(siren.samples, 0.02, 0.12));  // whoops up
 }
 
 TEST(Effects, OneFileCarriesAListChunkBetweenFormatAndData)
 {
     // The reader has to step over chunks it does not know; the big explosion makes it do so.
-    EXPECT_EQ(Load("BossDie.wav").chunks, (std::vector<std::string>{"fmt ", "LIST", "data"}));
-    EXPECT_EQ(Load("shot.wav").chunks, (std::vector<std::string>{"fmt ", "data"}));
+    EXPECT_EQ(RiffChunkIds(ReadBytes(PathOf("BossDie.wav"))), (std::vector<std::string>{"fmt ", "LIST", "data"}));
+    EXPECT_EQ(RiffChunkIds(ReadBytes(PathOf("shot.wav"))), (std::vector<std::string>{"fmt ", "data"}));
+    // And the game's reader still finds every sample behind it.
+    EXPECT_EQ(Load("BossDie.wav").samples.size(), static_cast<std::size_t>(1.8 * kFileRate));
 }
 
 }  // namespace

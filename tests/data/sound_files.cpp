@@ -1,4 +1,4 @@
-// Minimal WAV and MIDI readers for the sound tests.
+// Minimal RIFF and MIDI readers for the sound tests.
 #include "sound_files.h"
 
 #include <fstream>
@@ -83,38 +83,22 @@ std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-WaveFile ParseWave(const std::vector<std::uint8_t>& bytes)
+std::vector<std::string> RiffChunkIds(const std::vector<std::uint8_t>& bytes)
 {
     Cursor file(bytes, 0, bytes.size());
     if (file.Tag() != "RIFF") {
         throw std::runtime_error("not RIFF");
     }
     const std::size_t riffEnd = 8 + static_cast<std::size_t>(file.Little(4));
-    if (file.Tag() != "WAVE") {
-        throw std::runtime_error("not WAVE");
-    }
+    file.Skip(4);  // the form type
     Cursor riff(bytes, file.At(), riffEnd);
-    WaveFile wave;
+    std::vector<std::string> ids;
     while (!riff.Done()) {
-        const std::string id = riff.Tag();
+        ids.push_back(riff.Tag());
         const std::size_t size = riff.Little(4);
-        wave.chunks.push_back(id);
-        Cursor chunk(bytes, riff.At(), riff.At() + size);
-        if (id == "fmt ") {
-            wave.formatTag = static_cast<int>(chunk.Little(2));
-            wave.channels = static_cast<int>(chunk.Little(2));
-            wave.sampleRate = static_cast<int>(chunk.Little(4));
-            wave.bytesPerSecond = static_cast<int>(chunk.Little(4));
-            wave.blockAlign = static_cast<int>(chunk.Little(2));
-            wave.bitsPerSample = static_cast<int>(chunk.Little(2));
-        } else if (id == "data") {
-            while (!chunk.Done()) {
-                wave.samples.push_back(static_cast<std::int16_t>(chunk.Little(2)) / 32768.0);
-            }
-        }
         riff.Skip(size + size % 2);
     }
-    return wave;
+    return ids;
 }
 
 MidiFile ParseMidi(const std::vector<std::uint8_t>& bytes)

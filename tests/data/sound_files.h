@@ -1,5 +1,6 @@
-// Minimal readers of the generated WAV and MIDI files, so the tests can look inside them.
-// They throw std::runtime_error on anything malformed.
+// Minimal readers of the generated files, for what the game's own readers do not show: the
+// chunk layout of a WAV file and the notes of a MIDI file. They throw std::runtime_error on
+// anything malformed.
 #pragma once
 
 #include <cstdint>
@@ -11,17 +12,8 @@ namespace soundtest {
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file);
 
-struct WaveFile {
-    int formatTag = 0;
-    int channels = 0;
-    int sampleRate = 0;
-    int bytesPerSecond = 0;
-    int blockAlign = 0;
-    int bitsPerSample = 0;
-    std::vector<std::string> chunks;  // the ids inside RIFF, in file order
-    std::vector<double> samples;      // 16-bit samples scaled to -1 .. 1
-};
-WaveFile ParseWave(const std::vector<std::uint8_t>& bytes);
+// The ids of the chunks inside a RIFF file, in file order.
+std::vector<std::string> RiffChunkIds(const std::vector<std::uint8_t>& bytes);
 
 struct MidiNote {
     int channel;

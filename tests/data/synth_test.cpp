@@ -1,4 +1,4 @@
-// The building blocks of the effects: the home-made sine, the envelopes and the oscillators.
+// The building blocks of the effects: the home-made sine and the envelopes.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -29,21 +29,6 @@ TEST(Synth, EnvelopeRisesDecaysHoldsAndReleases)
     EXPECT_DOUBLE_EQ(envelope.At(1.2, 1.0), 0.0);
     // A gate closing during the attack releases from where the level got to.
     EXPECT_DOUBLE_EQ(envelope.At(0.005, 0.005), 0.5);
-}
-
-TEST(Synth, OscillatorsKeepTheirPitch)
-{
-    for (Wave wave : {Wave::Sine, Wave::Saw, Wave::Square, Wave::Triangle}) {
-        Oscillator oscillator(wave);
-        int crossings = 0;
-        double previous = oscillator.Next(441.0);
-        for (int i = 1; i < kSampleRate; ++i) {
-            const double x = oscillator.Next(441.0);
-            crossings += previous < 0.0 && x >= 0.0;
-            previous = x;
-        }
-        EXPECT_NEAR(crossings, 441, 1) << static_cast<int>(wave);
-    }
 }
 
 }  // namespace
