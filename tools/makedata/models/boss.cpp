@@ -19,6 +19,20 @@ constexpr float kEighth = std::numbers::pi_v<float> / 8.0f;
 constexpr float kPodX = kBossFlankInner + kBossFlankReach * 0.5f;  // the pods' centre line
 constexpr float kPodHalfWidth = kBossFlankReach * 0.5f + 0.1f;
 
+// A pod's cross-section at z: a rectangle with cut corners, full height almost to its
+// sides, so a shot beside the boss meets it whichever depth the boss has bounced to.
+Points PodSection(float z, float halfWidth, float halfHeight, float cut)
+{
+    Points points;
+    for (float sx : {-1.0f, 1.0f}) {
+        for (float sy : {-1.0f, 1.0f}) {
+            points.push_back({kPodX + sx * halfWidth, sy * (halfHeight - cut), z});
+            points.push_back({kPodX + sx * (halfWidth - cut), sy * halfHeight, z});
+        }
+    }
+    return points;
+}
+
 }  // namespace
 
 Mesh BuildBoss()
@@ -37,10 +51,8 @@ Mesh BuildBoss()
     AddHull(builder, wing);
     AddHull(builder, MirrorX(wing));
 
-    const Points pod = Join({Ring({kPodX, 0.0f, -3.6f}, kAxisX, kAxisY, kPodHalfWidth * 0.6f, 0.8f, 8, kEighth),
-                             Ring({kPodX, 0.0f, -2.6f}, kAxisX, kAxisY, kPodHalfWidth, 1.4f, 8, kEighth),
-                             Ring({kPodX, 0.0f, 2.6f}, kAxisX, kAxisY, kPodHalfWidth, 1.4f, 8, kEighth),
-                             Ring({kPodX, 0.0f, 3.6f}, kAxisX, kAxisY, kPodHalfWidth * 0.6f, 0.8f, 8, kEighth)});
+    const Points pod = Join({PodSection(-3.6f, kPodHalfWidth * 0.6f, 0.8f, 0.25f), PodSection(-2.6f, kPodHalfWidth, 1.45f, 0.3f),
+                             PodSection(2.6f, kPodHalfWidth, 1.45f, 0.3f), PodSection(3.6f, kPodHalfWidth * 0.6f, 0.8f, 0.25f)});
     AddHull(builder, pod);
     AddHull(builder, MirrorX(pod));
     const Points ridge = BevelBox({kPodX - 0.7f, 1.2f, -2.0f}, {kPodX + 0.7f, 1.75f, 2.0f}, 0.25f);

@@ -55,7 +55,7 @@ inline constexpr ModelSpec kShot = {"./DATA/XFILE/tama.x", 0.745f, 1.0f, 1.0f, {
 inline constexpr ModelSpec kMissile = {"./DATA/XFILE/missile.x", 1.425f, 1.0f, 0.5f, {1.0f, 0.0f, 0.0f, 0.4f}};
 inline constexpr ModelSpec kEnemyShot = {"./DATA/XFILE/EnemyTama00.x", 1.5f, 0.2f, 1.0f, {1.0f, 1.0f, 1.0f, 1.0f}};
 inline constexpr ModelSpec kBossBomb = {"./DATA/XFILE/BossBom.x", 1.0f, 1.0f, 1.0f, {1.0f, 1.0f, 1.0f, 0.5f}};
-inline constexpr ModelSpec kBoss = {"./DATA/XFILE/Boss1.x", 9.349f, 1.0f, 0.0f, {1.0f, 1.0f, 1.0f, 1.0f}};
+inline constexpr ModelSpec kBoss = {"./DATA/XFILE/Boss1.x", 9.578f, 1.0f, 0.0f, {1.0f, 1.0f, 1.0f, 1.0f}};
 inline constexpr ModelSpec kEnemies[7] = {
     {"./DATA/XFILE/Enemy0.x", 1.399f, 1.0f, 1.0f, {1.0f, 1.0f, 1.0f, 1.0f}},
     {"./DATA/XFILE/Enemy1.x", 1.399f, 1.0f, 1.0f, {1.0f, 1.0f, 1.0f, 1.0f}},
