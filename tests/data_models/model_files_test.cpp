@@ -8,7 +8,6 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -107,14 +106,17 @@ TEST(ModelFiles, TheBossIsBinaryAndTheOthersText)
 TEST(ModelFiles, NamedTexturesExistAsPngAndJpeg)
 {
     std::set<std::string> named;
-    const std::regex textName("TextureFilename \\{\\s*\"([^\"]+)\"");
     for (const ModelSpec& model : AllModels()) {
         const std::string file = ReadFile(model.file);
-        for (std::sregex_iterator it(file.begin(), file.end(), textName), end; it != end; ++it) named.insert((*it)[1]);
-        // In binary a texture name is a string token: 2, its length, its characters.
+        const bool text = file.compare(0, 16, "xof 0303txt 0032") == 0;
         for (size_t at = file.find("TextureFilename"); at != std::string::npos; at = file.find("TextureFilename", at + 1)) {
+            // In text the name is quoted; in binary it is a string token: 2, its length,
+            // its characters, after the opening brace.
             const size_t token = at + 15 + 2;
-            if (token + 6 <= file.size() && file[token] == 2 && file[token + 1] == 0) {
+            if (text) {
+                const size_t open = file.find('"', at), close = file.find('"', open + 1);
+                if (open != std::string::npos && close != std::string::npos) named.insert(file.substr(open + 1, close - open - 1));
+            } else if (token + 6 <= file.size() && file[token] == 2 && file[token + 1] == 0) {
                 uint32_t length;
                 std::memcpy(&length, file.data() + token + 2, 4);
                 named.insert(file.substr(token + 6, length));

@@ -79,4 +79,18 @@ TEST(ModelShapes, BossBombsLeaveFromItsBay)
     EXPECT_NEAR(front, -kBossBombDrop, 1.5f);
 }
 
+// The sky is drawn before the boss and the far ends of the walls, so whatever of them lies
+// outside it is hidden: it must hold the boss's whole rise and the walls as far as the
+// stage camera sees them (60 units down, 60 ahead, tripled apart in the boss fight).
+TEST(ModelShapes, SkyHoldsTheBossRiseAndTheCorridor)
+{
+    const float sky = MeasureSphere(BuildSky()).radius * kSky.scale;
+    for (Point3 p : {kBossRiseLow, kBossRiseHigh}) {
+        EXPECT_LT(Length({p.x, p.y, p.z}) + MeasureSphere(BuildBoss()).radius, sky);
+    }
+    float wallReach = 0.0f;
+    for (const Vertex& vertex : BuildWall().vertices) wallReach = std::max(wallReach, std::fabs(vertex.position.x));
+    EXPECT_LT(Length({wallReach * kBossWallScaleX, 60.0f, kWallDepth + 60.0f}), sky);
+}
+
 }  // namespace

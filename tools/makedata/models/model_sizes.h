@@ -49,7 +49,9 @@ struct ModelSpec {
 };
 
 inline constexpr ModelSpec kWall = {"./DATA/XFILE/wall.x", 242.586f, 1.0f, 0.0f, {0.8f, 0.8f, 0.8f, 1.0f}};
-inline constexpr ModelSpec kSky = {"./DATA/XFILE/skysphere.x", 1.0f, 80.0f, 0.0f, {0.8f, 0.8f, 0.8f, 1.0f}};
+// The sky is scaled by 80 around the origin; at radius 2.5 it also holds the boss's rise,
+// which would otherwise happen outside it, hidden behind it.
+inline constexpr ModelSpec kSky = {"./DATA/XFILE/skysphere.x", 2.5f, 80.0f, 0.0f, {0.8f, 0.8f, 0.8f, 1.0f}};
 inline constexpr ModelSpec kCraft = {"./DATA/XFILE/jiki.x", 3.223f, 0.5f, 0.5f, {1.0f, 1.0f, 1.0f, 1.0f}};
 inline constexpr ModelSpec kShot = {"./DATA/XFILE/tama.x", 0.745f, 1.0f, 1.0f, {1.0f, 1.0f, 1.0f, 1.0f}};
 inline constexpr ModelSpec kMissile = {"./DATA/XFILE/missile.x", 1.425f, 1.0f, 0.5f, {1.0f, 0.0f, 0.0f, 0.4f}};
@@ -91,5 +93,9 @@ inline constexpr float kBossMaxZ = 1.0f;
 inline constexpr float kBossFlankInner = 5.5f;
 inline constexpr float kBossFlankReach = 3.0f;
 inline constexpr float kBossBombDrop = 6.0f;  // bombs leave this far below the boss's centre
+// Before the fight the boss rises from kBossRiseLow to kBossRiseHigh at this x and depth,
+// which the sky must enclose.
+inline constexpr Point3 kBossRiseLow = {10.0f, -120.0f, -70.0f};
+inline constexpr Point3 kBossRiseHigh = {10.0f, 170.0f, -70.0f};
 
 }  // namespace makedata

@@ -70,8 +70,8 @@ Mesh BuildWall()
     return mesh;
 }
 
-// A ball of radius 1, seen from inside: the stage loading scales it by 80 around the whole
-// scene. The light barely reaches a surface scaled that far, so its look is its texture
+// A ball of radius kSky.radius seen from inside; the stage loading scales it by 80
+// around the whole scene. The light barely reaches a surface scaled that far, so its look is its texture
 // at full emissive strength. The poles lie on model z (world up the screen).
 Mesh BuildSky()
 {
@@ -83,7 +83,7 @@ Mesh BuildSky()
     auto point = [](int slice, int stack) {
         const float polar = kPi * static_cast<float>(stack) / kStacks;
         const float around = 2.0f * kPi * static_cast<float>(slice) / kSlices;
-        return Vec3{std::sin(polar) * std::cos(around), std::sin(polar) * std::sin(around), std::cos(polar)};
+        return Vec3{std::sin(polar) * std::cos(around), std::sin(polar) * std::sin(around), std::cos(polar)} * kSky.radius;
     };
     for (int stack = 0; stack < kStacks; ++stack) {
         for (int slice = 0; slice < kSlices; ++slice) {
