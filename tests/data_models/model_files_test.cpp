@@ -45,7 +45,9 @@ std::vector<Vec3> MeshPositions(const std::string& file)
             positions.push_back({xyz[0], xyz[1], xyz[2]});
         }
     } else if (file.compare(0, 16, "xof 0303bin 0032") == 0) {
-        auto word = [&](size_t at) { return at + 2 <= file.size() ? uint16_t(uint8_t(file[at]) | uint8_t(file[at + 1]) << 8) : 0; };
+        auto word = [&](size_t at) {
+            return at + 2 <= file.size() ? uint16_t(uint8_t(file[at]) | uint8_t(file[at + 1]) << 8) : 0;
+        };
         auto dword = [&](size_t at) {
             uint32_t value = 0;
             if (at + 4 <= file.size()) std::memcpy(&value, file.data() + at, 4);
@@ -109,13 +111,15 @@ TEST(ModelFiles, NamedTexturesExistAsPngAndJpeg)
     for (const ModelSpec& model : AllModels()) {
         const std::string file = ReadFile(model.file);
         const bool text = file.compare(0, 16, "xof 0303txt 0032") == 0;
-        for (size_t at = file.find("TextureFilename"); at != std::string::npos; at = file.find("TextureFilename", at + 1)) {
+        for (size_t at = file.find("TextureFilename"); at != std::string::npos;
+             at = file.find("TextureFilename", at + 1)) {
             // In text the name is quoted; in binary it is a string token: 2, its length,
             // its characters, after the opening brace.
             const size_t token = at + 15 + 2;
             if (text) {
                 const size_t open = file.find('"', at), close = file.find('"', open + 1);
-                if (open != std::string::npos && close != std::string::npos) named.insert(file.substr(open + 1, close - open - 1));
+                if (open != std::string::npos && close != std::string::npos)
+                    named.insert(file.substr(open + 1, close - open - 1));
             } else if (token + 6 <= file.size() && file[token] == 2 && file[token + 1] == 0) {
                 uint32_t length;
                 std::memcpy(&length, file.data() + token + 2, 4);
@@ -127,9 +131,12 @@ TEST(ModelFiles, NamedTexturesExistAsPngAndJpeg)
     for (const std::string& name : named) {
         EXPECT_EQ(name.rfind("DATA/XFILE/", 0), 0u) << name << " is not relative to the run folder";
         const std::string bytes = ReadFile(name);
-        if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0) ++pngs;
-        else if (bytes.compare(0, 3, "\xff\xd8\xff") == 0) ++jpegs;
-        else ADD_FAILURE() << name << " is neither a PNG nor a JPEG";
+        if (bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0)
+            ++pngs;
+        else if (bytes.compare(0, 3, "\xff\xd8\xff") == 0)
+            ++jpegs;
+        else
+            ADD_FAILURE() << name << " is neither a PNG nor a JPEG";
     }
     EXPECT_GE(pngs, 1);
     EXPECT_GE(jpegs, 1);

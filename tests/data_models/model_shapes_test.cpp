@@ -16,7 +16,8 @@ TEST(ModelShapes, CraftSeenFromTheStageCameraFitsThePlayBox)
         for (float y : {kCraftMinY, kCraftMaxY}) {
             for (float bank : {-kCraftMaxBank, 0.0f, kCraftMaxBank}) {
                 for (const Vertex& vertex : craft.vertices) {
-                    const Vec3 world = scene::Placed(vertex.position, kCraft.scale, {kLoadRotationX, bank, 0.0f}, {x, y, 0.0f});
+                    const Vec3 world =
+                        scene::Placed(vertex.position, kCraft.scale, {kLoadRotationX, bank, 0.0f}, {x, y, 0.0f});
                     ASSERT_GE(world.x, kPlayMinX);
                     ASSERT_LE(world.x, kPlayMaxX);
                     ASSERT_GE(world.y, kPlayMinY);
@@ -53,7 +54,8 @@ TEST(ModelShapes, BossPodsStandWhereShotsAreTested)
             const Vec3 centre = {0.0f, kBossFightY, depth};
             auto place = [&](Vec3 p) { return scene::Placed(p, 1.0f, {xTurn, 0.0f, 0.0f}, centre); };
             for (float side : {-1.0f, 1.0f}) {
-                for (float out : {kBossFlankInner + 0.1f, kBossFlankInner + kBossFlankReach * 0.5f, kBossFlankInner + kBossFlankReach - 0.1f}) {
+                for (float out : {kBossFlankInner + 0.1f, kBossFlankInner + kBossFlankReach * 0.5f,
+                                  kBossFlankInner + kBossFlankReach - 0.1f}) {
                     const Vec3 start = {side * out, kPlayMinY, 0.0f};
                     const float distance = scene::RayDistance(boss, place, start, {0.0f, 1.0f, 0.0f});
                     ASSERT_GT(distance, 0.0f) << "x " << side * out << ", depth " << depth << ", turned " << xTurn;

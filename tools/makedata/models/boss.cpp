@@ -46,13 +46,14 @@ Mesh BuildBoss()
                            Ring({0.0f, -4.6f, 4.2f}, kAxisX, kAxisY, 2.5f, 1.6f, 8, kEighth)}));
     AddHull(builder, BevelBox({-1.2f, -3.2f, -1.2f}, {1.2f, -1.5f, 2.4f}, 0.35f));
 
-    const Points wing = {{3.2f, -4.9f, -2.6f}, {3.2f, -4.3f, -2.6f}, {3.2f, -4.9f, 2.6f}, {3.2f, -4.3f, 2.6f},
+    const Points wing = {{3.2f, -4.9f, -2.6f},  {3.2f, -4.3f, -2.6f},  {3.2f, -4.9f, 2.6f},  {3.2f, -4.3f, 2.6f},
                          {kPodX, -0.9f, -2.0f}, {kPodX, -0.4f, -2.0f}, {kPodX, -0.9f, 2.0f}, {kPodX, -0.4f, 2.0f}};
     AddHull(builder, wing);
     AddHull(builder, MirrorX(wing));
 
-    const Points pod = Join({PodSection(-3.6f, kPodHalfWidth * 0.6f, 0.8f, 0.25f), PodSection(-2.6f, kPodHalfWidth, 1.45f, 0.3f),
-                             PodSection(2.6f, kPodHalfWidth, 1.45f, 0.3f), PodSection(3.6f, kPodHalfWidth * 0.6f, 0.8f, 0.25f)});
+    const Points pod =
+        Join({PodSection(-3.6f, kPodHalfWidth * 0.6f, 0.8f, 0.25f), PodSection(-2.6f, kPodHalfWidth, 1.45f, 0.3f),
+              PodSection(2.6f, kPodHalfWidth, 1.45f, 0.3f), PodSection(3.6f, kPodHalfWidth * 0.6f, 0.8f, 0.25f)});
     AddHull(builder, pod);
     AddHull(builder, MirrorX(pod));
     const Points ridge = BevelBox({kPodX - 0.7f, 1.2f, -2.0f}, {kPodX + 0.7f, 1.75f, 2.0f}, 0.25f);
@@ -61,8 +62,8 @@ Mesh BuildBoss()
 
     builder.UseMaterial({{0.28f, 0.28f, 0.32f}, "", 1.0f});
     for (float offset : {-0.55f, 0.55f}) {
-        const Points barrel = Beam({kPodX + offset, offset * 0.5f, -3.3f}, {kPodX + offset, offset * 0.5f, -4.7f}, kAxisX,
-                                   0.32f, 0.32f, 0.06f);
+        const Points barrel = Beam({kPodX + offset, offset * 0.5f, -3.3f}, {kPodX + offset, offset * 0.5f, -4.7f},
+                                   kAxisX, 0.32f, 0.32f, 0.06f);
         AddHull(builder, barrel);
         AddHull(builder, MirrorX(barrel));
     }

@@ -33,15 +33,16 @@ Mesh BuildCraft()
                            Ring({0.0f, 0.0f, 2.0f}, kAxisX, kAxisY, 0.2f, 0.18f, 8, kEighth),
                            {{0.0f, -0.02f, 2.75f}}}));
 
-    const Points wing = Droop(Slab({{0.4f, 1.1f}, {2.05f, -0.55f}, {2.05f, -1.0f}, {0.4f, -1.25f}}, {}, kAxisX, kAxisZ,
-                                   kAxisY, 0.2f, 0.07f),
-                              0.4f, 0.12f);
+    const Points wing = Droop(
+        Slab({{0.4f, 1.1f}, {2.05f, -0.55f}, {2.05f, -1.0f}, {0.4f, -1.25f}}, {}, kAxisX, kAxisZ, kAxisY, 0.2f, 0.07f),
+        0.4f, 0.12f);
     AddHull(builder, wing);
     AddHull(builder, MirrorX(wing));
 
     const float cant = 0.35f;  // radians outwards from upright
-    const Points fin = Slab({{-1.3f, 0.0f}, {-0.5f, 0.0f}, {-1.05f, 0.8f}, {-1.35f, 0.8f}}, {0.33f, 0.2f, 0.0f}, kAxisZ,
-                            {std::sin(cant), std::cos(cant), 0.0f}, {std::cos(cant), -std::sin(cant), 0.0f}, 0.08f, 0.03f);
+    const Points fin =
+        Slab({{-1.3f, 0.0f}, {-0.5f, 0.0f}, {-1.05f, 0.8f}, {-1.35f, 0.8f}}, {0.33f, 0.2f, 0.0f}, kAxisZ,
+             {std::sin(cant), std::cos(cant), 0.0f}, {std::cos(cant), -std::sin(cant), 0.0f}, 0.08f, 0.03f);
     AddHull(builder, fin);
     AddHull(builder, MirrorX(fin));
 

@@ -14,7 +14,10 @@ namespace {
 constexpr float kPi = std::numbers::pi_v<float>;
 constexpr float kEighth = kPi / 8.0f;
 
-Points Mirrored(const Points& points, bool mirror) { return mirror ? MirrorX(points) : points; }
+Points Mirrored(const Points& points, bool mirror)
+{
+    return mirror ? MirrorX(points) : points;
+}
 
 }  // namespace
 
@@ -39,9 +42,10 @@ Mesh BuildTurner(int type, Colour eye, bool mirror)
     for (int i = 0; i < kSegments; ++i) {
         const float middle = 1.0f - std::fabs(static_cast<float>(2 * i + 1 - kSegments) / kSegments);
         const float width = 0.2f + 0.35f * middle;
-        AddHull(builder, Mirrored(Slab({edge(i, 1.4f), edge(i + 1, 1.4f), edge(i + 1, 1.4f - width), edge(i, 1.4f - width)},
-                                       {}, kAxisX, kAxisZ, kAxisY, 0.1f + 0.12f * middle, 0.04f),
-                                  mirror));
+        AddHull(builder,
+                Mirrored(Slab({edge(i, 1.4f), edge(i + 1, 1.4f), edge(i + 1, 1.4f - width), edge(i, 1.4f - width)}, {},
+                              kAxisX, kAxisZ, kAxisY, 0.1f + 0.12f * middle, 0.04f),
+                         mirror));
     }
     builder.UseMaterial({eye, "", 1.0f});
     AddHull(builder, Join({Ring({0.0f, 0.16f, -0.75f}, kAxisX, kAxisZ, 0.14f, 0.2f, 6), {{0.0f, 0.3f, -0.7f}}}));
@@ -57,11 +61,12 @@ Mesh BuildHomer()
     AddHull(builder, Join({Ring({0.0f, 0.0f, -0.2f}, kAxisX, kAxisY, 0.38f, 0.28f, 6),
                            Ring({0.0f, 0.0f, 0.8f}, kAxisX, kAxisY, 0.22f, 0.2f, 6),
                            {{0.0f, 0.0f, -1.3f}, {0.0f, 0.0f, 1.05f}}}));
-    const Points fin = Slab({{0.25f, -0.1f}, {0.95f, 0.85f}, {0.95f, 1.05f}, {0.2f, 0.7f}}, {}, kAxisX, kAxisZ, kAxisY,
-                            0.1f, 0.03f);
+    const Points fin =
+        Slab({{0.25f, -0.1f}, {0.95f, 0.85f}, {0.95f, 1.05f}, {0.2f, 0.7f}}, {}, kAxisX, kAxisZ, kAxisY, 0.1f, 0.03f);
     AddHull(builder, fin);
     AddHull(builder, MirrorX(fin));
-    AddHull(builder, Slab({{0.2f, 0.1f}, {0.62f, 0.85f}, {0.62f, 1.0f}, {0.18f, 0.8f}}, {}, kAxisY, kAxisZ, kAxisX, 0.08f, 0.02f));
+    AddHull(builder, Slab({{0.2f, 0.1f}, {0.62f, 0.85f}, {0.62f, 1.0f}, {0.18f, 0.8f}}, {}, kAxisY, kAxisZ, kAxisX,
+                          0.08f, 0.02f));
     builder.UseMaterial({{1.0f, 0.95f, 0.3f}, "", 1.0f});
     AddHull(builder, Join({Ring({0.0f, 0.12f, -0.75f}, kAxisX, kAxisZ, 0.12f, 0.22f, 6), {{0.0f, 0.24f, -0.7f}}}));
     return mesh;
@@ -77,7 +82,8 @@ Mesh BuildFastOne()
                            Ring({0.0f, 0.0f, 0.6f}, kAxisX, kAxisY, 0.55f, 0.35f, 8, kEighth),
                            Ring({0.0f, 0.0f, 1.3f}, kAxisX, kAxisY, 0.4f, 0.25f, 8, kEighth),
                            {{0.0f, 0.0f, -1.4f}}}));
-    const Points wing = Slab({{0.4f, -0.7f}, {1.5f, 0.7f}, {1.5f, 1.05f}, {0.4f, 1.1f}}, {}, kAxisX, kAxisZ, kAxisY, 0.2f, 0.06f);
+    const Points wing =
+        Slab({{0.4f, -0.7f}, {1.5f, 0.7f}, {1.5f, 1.05f}, {0.4f, 1.1f}}, {}, kAxisX, kAxisZ, kAxisY, 0.2f, 0.06f);
     AddHull(builder, wing);
     AddHull(builder, MirrorX(wing));
     const Points pod = Beam({0.95f, -0.05f, -0.25f}, {0.95f, -0.05f, 1.22f}, kAxisX, 0.32f, 0.32f, 0.08f);

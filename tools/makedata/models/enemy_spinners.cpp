@@ -15,7 +15,10 @@ namespace {
 
 constexpr float kPi = std::numbers::pi_v<float>;
 
-Vec3 InScreenPlane(float angle, float distance) { return {std::cos(angle) * distance, 0.0f, std::sin(angle) * distance}; }
+Vec3 InScreenPlane(float angle, float distance)
+{
+    return {std::cos(angle) * distance, 0.0f, std::sin(angle) * distance};
+}
 
 }  // namespace
 
@@ -69,7 +72,8 @@ Mesh BuildSpinner()
     }
     builder.UseMaterial({{1.0f, 0.3f, 0.15f}, "", 1.0f});
     for (float side : {-1.0f, 1.0f}) {
-        AddHull(builder, Join({Ring({0.0f, 0.66f * side, 0.0f}, kAxisX, kAxisZ, 0.2f, 0.2f, 8), {{0.0f, 0.74f * side, 0.0f}}}));
+        AddHull(builder,
+                Join({Ring({0.0f, 0.66f * side, 0.0f}, kAxisX, kAxisZ, 0.2f, 0.2f, 8), {{0.0f, 0.74f * side, 0.0f}}}));
     }
     return mesh;
 }

@@ -25,7 +25,8 @@ std::vector<Vec3> OrderInPlane(const std::vector<Vec3>& points, Vec3 normal, flo
     for (size_t i = 0; i < points.size(); ++i) {
         flat.push_back({Dot(points[i], axisU), Dot(points[i], axisV), i});
     }
-    std::sort(flat.begin(), flat.end(), [](const Flat& a, const Flat& b) { return a.u < b.u || (a.u == b.u && a.v < b.v); });
+    std::sort(flat.begin(), flat.end(),
+              [](const Flat& a, const Flat& b) { return a.u < b.u || (a.u == b.u && a.v < b.v); });
     // How far b lies to the left of the line from o through a.
     auto turn = [](const Flat& o, const Flat& a, const Flat& b) {
         const float du = a.u - o.u, dv = a.v - o.v;
@@ -56,7 +57,8 @@ std::vector<std::vector<Vec3>> ConvexHull(const std::vector<Vec3>& input)
     for (const Vec3& p : input) extent = std::max({extent, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z)});
     const float epsilon = std::max(extent, 1.0f) * 1e-4f;
     for (const Vec3& p : input) {
-        const bool seen = std::any_of(points.begin(), points.end(), [&](const Vec3& q) { return Length(p - q) < epsilon; });
+        const bool seen =
+            std::any_of(points.begin(), points.end(), [&](const Vec3& q) { return Length(p - q) < epsilon; });
         if (!seen) points.push_back(p);
     }
     if (points.size() < 4) throw std::logic_error("a hull needs four distinct points");
@@ -75,9 +77,12 @@ std::vector<std::vector<Vec3>> ConvexHull(const std::vector<Vec3>& input)
                 std::vector<size_t> onPlane;
                 for (size_t m = 0; m < n; ++m) {
                     const float side = Dot(normal, points[m]) - offset;
-                    if (side > epsilon) above = true;
-                    else if (side < -epsilon) below = true;
-                    else onPlane.push_back(m);
+                    if (side > epsilon)
+                        above = true;
+                    else if (side < -epsilon)
+                        below = true;
+                    else
+                        onPlane.push_back(m);
                 }
                 if (above && below) continue;
                 if (!planes.insert(onPlane).second) continue;

@@ -8,7 +8,10 @@ namespace makedata {
 
 namespace {
 
-uint8_t Channel(float value) { return static_cast<uint8_t>(std::lround(std::clamp(value, 0.0f, 1.0f) * 255.0f)); }
+uint8_t Channel(float value)
+{
+    return static_cast<uint8_t>(std::lround(std::clamp(value, 0.0f, 1.0f) * 255.0f));
+}
 
 float Lattice(int x, int y, int period, uint32_t seed)
 {
@@ -23,7 +26,10 @@ float Lattice(int x, int y, int period, uint32_t seed)
     return static_cast<float>(h & 0xffffu) / 65535.0f;
 }
 
-float Smooth(float t) { return t * t * (3.0f - 2.0f * t); }
+float Smooth(float t)
+{
+    return t * t * (3.0f - 2.0f * t);
+}
 
 }  // namespace
 
@@ -64,8 +70,14 @@ float TileFractal(float x, float y, int period, int octaves, uint32_t seed)
     return sum / total;
 }
 
-Colour Mix(Colour a, Colour b, float t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
+Colour Mix(Colour a, Colour b, float t)
+{
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
 
-Colour Scale(Colour c, float s) { return {c.r * s, c.g * s, c.b * s}; }
+Colour Scale(Colour c, float s)
+{
+    return {c.r * s, c.g * s, c.b * s};
+}
 
 }  // namespace makedata

@@ -40,7 +40,8 @@ void WriteJpeg(const Image& image, const std::filesystem::path& file, int qualit
     jpeg_set_quality(&jpeg, quality, TRUE);
     jpeg_start_compress(&jpeg, TRUE);
     while (jpeg.next_scanline < jpeg.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(&image.rgb[static_cast<size_t>(jpeg.next_scanline) * static_cast<size_t>(image.width) * 3]);
+        JSAMPROW row = const_cast<JSAMPROW>(
+            &image.rgb[static_cast<size_t>(jpeg.next_scanline) * static_cast<size_t>(image.width) * 3]);
         jpeg_write_scanlines(&jpeg, &row, 1);
     }
     jpeg_finish_compress(&jpeg);

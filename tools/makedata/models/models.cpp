@@ -37,13 +37,13 @@ void WriteModels(const std::filesystem::path& dataDir)
 {
     std::filesystem::create_directories(dataDir / "XFILE");
     std::vector<ModelOutput> outputs = {
-        {kWall, BuildWall, false},          {kSky, BuildSky, false},
-        {kCraft, BuildCraft, false},        {kShot, BuildShot, false},
-        {kMissile, BuildMissile, false},    {kEnemyShot, BuildEnemyShot, false},
-        {kBossBomb, BuildBossBomb, false},  {kBoss, BuildBoss, true},
+        {kWall, BuildWall, false},         {kSky, BuildSky, false},         {kCraft, BuildCraft, false},
+        {kShot, BuildShot, false},         {kMissile, BuildMissile, false}, {kEnemyShot, BuildEnemyShot, false},
+        {kBossBomb, BuildBossBomb, false}, {kBoss, BuildBoss, true},
     };
     for (int type = 0; type < 7; ++type) {
-        outputs.push_back({kEnemies[type], [type] {
+        outputs.push_back({kEnemies[type],
+                           [type] {
                                Mesh mesh = BuildEnemy(type);
                                for (const Vertex& vertex : mesh.vertices) {
                                    if (std::fabs(vertex.position.z) >= kEnemyMaxHalfHeight) {

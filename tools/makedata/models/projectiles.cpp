@@ -44,8 +44,7 @@ Mesh BuildMissile()
                               Cross(kAxisZ, out), 0.05f, 0.015f));
     }
     builder.UseMaterial({{1.0f, 0.55f, 0.15f}, "", 1.0f});
-    AddHull(builder, Join({Ring({0.0f, 0.0f, -0.66f}, kAxisX, kAxisY, 0.11f, 0.11f, 6),
-                           {{0.0f, 0.0f, -0.95f}}}));
+    AddHull(builder, Join({Ring({0.0f, 0.0f, -0.66f}, kAxisX, kAxisY, 0.11f, 0.11f, 6), {{0.0f, 0.0f, -0.95f}}}));
     return mesh;
 }
 
@@ -64,7 +63,8 @@ Mesh BuildEnemyShot()
         AddHull(builder, Join({Ring(out * 0.6f, Cross(out, kAxisY), kAxisY, 0.35f, 0.35f, 4), {out * 1.5f}}));
     }
     for (float side : {-1.0f, 1.0f}) {
-        AddHull(builder, Join({Ring(kAxisY * (0.6f * side), kAxisX, kAxisZ, 0.3f, 0.3f, 4, kPi / 4.0f), {kAxisY * (1.15f * side)}}));
+        AddHull(builder, Join({Ring(kAxisY * (0.6f * side), kAxisX, kAxisZ, 0.3f, 0.3f, 4, kPi / 4.0f),
+                               {kAxisY * (1.15f * side)}}));
     }
     return mesh;
 }

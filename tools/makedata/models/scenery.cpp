@@ -42,7 +42,8 @@ Mesh BuildWall()
             builder.UseMaterialIndex(bands[band]);
             Points slab;
             for (float z : {-half, half}) {
-                slab.insert(slab.end(), {{inner, kBandBottoms[band], z}, {outer, kBandBottoms[band], z}, {outer, bandTop, z}});
+                slab.insert(slab.end(),
+                            {{inner, kBandBottoms[band], z}, {outer, kBandBottoms[band], z}, {outer, bandTop, z}});
                 if (band == 0) {
                     slab.insert(slab.end(), {{inner, kWallTop - 1.4f, z}, {inner + 1.4f, kWallTop, z}});
                 } else {
@@ -59,9 +60,14 @@ Mesh BuildWall()
                 const float top = band == 0 ? kWallTop - 1.6f : kBandBottoms[0];
                 const float bottom = kBandBottoms[band];
                 builder.UseMaterialIndex(bands[band]);
-                add({{inner, top, z - 0.9f}, {inner, top, z + 0.9f}, {inner, bottom, z - 0.9f}, {inner, bottom, z + 0.9f},
-                     {inner - 0.6f, top - 0.4f, z - 0.4f}, {inner - 0.6f, top - 0.4f, z + 0.4f},
-                     {inner - 0.6f, bottom, z - 0.4f}, {inner - 0.6f, bottom, z + 0.4f}});
+                add({{inner, top, z - 0.9f},
+                     {inner, top, z + 0.9f},
+                     {inner, bottom, z - 0.9f},
+                     {inner, bottom, z + 0.9f},
+                     {inner - 0.6f, top - 0.4f, z - 0.4f},
+                     {inner - 0.6f, top - 0.4f, z + 0.4f},
+                     {inner - 0.6f, bottom, z - 0.4f},
+                     {inner - 0.6f, bottom, z + 0.4f}});
             }
             builder.UseMaterialIndex(lamps);
             add(BevelBox({inner + 2.4f, kWallTop - 0.1f, z - 0.6f}, {inner + 3.2f, kWallTop + 0.25f, z + 0.6f}, 0.08f));
@@ -83,11 +89,13 @@ Mesh BuildSky()
     auto point = [](int slice, int stack) {
         const float polar = kPi * static_cast<float>(stack) / kStacks;
         const float around = 2.0f * kPi * static_cast<float>(slice) / kSlices;
-        return Vec3{std::sin(polar) * std::cos(around), std::sin(polar) * std::sin(around), std::cos(polar)} * kSky.radius;
+        return Vec3{std::sin(polar) * std::cos(around), std::sin(polar) * std::sin(around), std::cos(polar)} *
+               kSky.radius;
     };
     for (int stack = 0; stack < kStacks; ++stack) {
         for (int slice = 0; slice < kSlices; ++slice) {
-            const float u0 = kWraps * static_cast<float>(slice) / kSlices, u1 = kWraps * static_cast<float>(slice + 1) / kSlices;
+            const float u0 = kWraps * static_cast<float>(slice) / kSlices,
+                        u1 = kWraps * static_cast<float>(slice + 1) / kSlices;
             const float v0 = static_cast<float>(stack) / kStacks, v1 = static_cast<float>(stack + 1) / kStacks;
             // Wound so the normals face the centre; at a pole two corners meet in one.
             std::vector<Vec3> corners = {point(slice, stack), point(slice + 1, stack), point(slice + 1, stack + 1),

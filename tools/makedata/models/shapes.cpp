@@ -24,7 +24,8 @@ Points Ring(Vec3 centre, Vec3 axisA, Vec3 axisB, float radiusA, float radiusB, i
 {
     Points points;
     for (int i = 0; i < sides; ++i) {
-        const float angle = phase + 2.0f * std::numbers::pi_v<float> * static_cast<float>(i) / static_cast<float>(sides);
+        const float angle =
+            phase + 2.0f * std::numbers::pi_v<float> * static_cast<float>(i) / static_cast<float>(sides);
         points.push_back(centre + axisA * (radiusA * std::cos(angle)) + axisB * (radiusB * std::sin(angle)));
     }
     return points;
@@ -76,7 +77,8 @@ Points Beam(Vec3 from, Vec3 to, Vec3 across, float width, float height, float be
     const Vec3 side = Normalised(across - direction * Dot(across, direction));
     const Vec3 up = Cross(direction, side);
     Points points;
-    for (const Vec3& p : BevelBox({-width * 0.5f, -height * 0.5f, 0.0f}, {width * 0.5f, height * 0.5f, Length(along)}, bevel)) {
+    for (const Vec3& p :
+         BevelBox({-width * 0.5f, -height * 0.5f, 0.0f}, {width * 0.5f, height * 0.5f, Length(along)}, bevel)) {
         points.push_back(from + side * p.x + up * p.y + direction * p.z);
     }
     return points;

@@ -25,11 +25,11 @@ uint32_t Hash(uint32_t a, uint32_t b)
 }
 
 struct Plating {
-    int size;         // pixels, square
-    int panel;        // pixels per panel, dividing size
+    int size;   // pixels, square
+    int panel;  // pixels per panel, dividing size
     Colour base;
-    Colour accent;    // a band across every fourth row of panels
-    float grime;      // 0 clean to 1 weathered
+    Colour accent;  // a band across every fourth row of panels
+    float grime;    // 0 clean to 1 weathered
     uint32_t seed;
 };
 
@@ -51,9 +51,12 @@ Image PaintPlating(const Plating& style)
             shade *= 1.0f - style.grime * 0.35f * noise;
             Colour colour = style.base;
             if (row % 4 == 1 && ly > p / 3 && ly < p - p / 3) colour = style.accent;
-            if (lx == 0 || ly == 0) shade *= 0.35f;
-            else if (lx == 1 || ly == 1) shade *= 1.18f;
-            else if (lx == p - 1 || ly == p - 1) shade *= 0.7f;
+            if (lx == 0 || ly == 0)
+                shade *= 0.35f;
+            else if (lx == 1 || ly == 1)
+                shade *= 1.18f;
+            else if (lx == p - 1 || ly == p - 1)
+                shade *= 0.7f;
             const bool rivetX = lx == 3 || lx == p - 4, rivetY = ly == 3 || ly == p - 4;
             if (rivetX && rivetY) shade *= 0.5f;
             image.Set(x, y, Scale(colour, shade));
@@ -127,7 +130,8 @@ Image PaintSky()
             const float cloud = TileFractal(u, v, 16, 5, 3);
             const float density = SmoothStep(0.48f, 0.7f, cloud) * band;
             const float light = TileFractal(u + 0.35f, v - 0.5f, 16, 4, 3);
-            const Colour shade = Mix(Colour{0.55f, 0.6f, 0.78f}, Colour{1.0f, 0.98f, 0.95f}, SmoothStep(0.4f, 0.62f, light));
+            const Colour shade =
+                Mix(Colour{0.55f, 0.6f, 0.78f}, Colour{1.0f, 0.98f, 0.95f}, SmoothStep(0.4f, 0.62f, light));
             image.Set(x, y, Mix(sky, shade, density * 0.9f));
         }
     }
@@ -168,7 +172,8 @@ std::vector<TextureFile> PaintTextures()
     for (int type = 0; type < 7; ++type) {
         if (kEnemyTextures[type] == kHazardTexture) continue;
         const auto& [base, accent] = enemyColours[static_cast<size_t>(type)];
-        files.push_back({kEnemyTextures[type], PaintPlating({64, 16, base, accent, 0.5f, 100u + static_cast<uint32_t>(type)}), 0});
+        files.push_back(
+            {kEnemyTextures[type], PaintPlating({64, 16, base, accent, 0.5f, 100u + static_cast<uint32_t>(type)}), 0});
     }
     return files;
 }

@@ -18,14 +18,18 @@ std::string Number(float value)
 }
 
 // The separator after element i of n: a comma between elements, a semicolon at the end.
-const char* After(size_t i, size_t n) { return i + 1 < n ? "," : ";"; }
+const char* After(size_t i, size_t n)
+{
+    return i + 1 < n ? "," : ";";
+}
 
 void WriteFaces(std::ofstream& out, const Mesh& mesh, const char* indent)
 {
     out << indent << mesh.faces.size() << ";\n";
     for (size_t i = 0; i < mesh.faces.size(); ++i) {
         const auto& face = mesh.faces[i];
-        out << indent << "3;" << face[0] << ',' << face[1] << ',' << face[2] << ';' << After(i, mesh.faces.size()) << '\n';
+        out << indent << "3;" << face[0] << ',' << face[1] << ',' << face[2] << ';' << After(i, mesh.faces.size())
+            << '\n';
     }
 }
 

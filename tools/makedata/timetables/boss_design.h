@@ -9,7 +9,7 @@
 
 namespace makedata {
 
-inline constexpr int kBossVolleySlots = 100;       // entries in the game's attack table
+inline constexpr int kBossVolleySlots = 100;        // entries in the game's attack table
 inline constexpr float kBossFramesPerTime = 20.0f;  // a record's time is in these frames
 inline constexpr float kFirstVolleyFrame = 120.0f;
 
@@ -38,7 +38,8 @@ inline std::vector<TimetableRecord> DesignBossVolleys()
     float frame = kFirstVolleyFrame;
     for (int volley = 0; volley < kBossVolleySlots; ++volley) {
         TimetableRecord record = {0.0f, frame / kBossFramesPerTime, 0};
-        while (!VolleyReachable(record.time) || record.time * kBossFramesPerTime != frame || !SurvivesTextMode(record)) {
+        while (!VolleyReachable(record.time) || record.time * kBossFramesPerTime != frame ||
+               !SurvivesTextMode(record)) {
             frame += 1.0f;
             record.time = frame / kBossFramesPerTime;
         }

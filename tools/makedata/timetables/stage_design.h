@@ -12,11 +12,11 @@
 
 namespace makedata {
 
-inline constexpr int kStageSlots = 381;            // enemy records the game reads at most
-inline constexpr float kStageTimerStep = 0.5f;     // per stage frame
-inline constexpr float kStageLength = 5700.0f;     // the boss comes once the timer passes it
+inline constexpr int kStageSlots = 381;             // enemy records the game reads at most
+inline constexpr float kStageTimerStep = 0.5f;      // per stage frame
+inline constexpr float kStageLength = 5700.0f;      // the boss comes once the timer passes it
 inline constexpr float kTimerUnitsPerTime = 15.0f;  // a record's time is in these units
-inline constexpr float kEntryShiftX = 9.0f;        // the game enters an enemy at x - 9
+inline constexpr float kEntryShiftX = 9.0f;         // the game enters an enemy at x - 9
 
 // count enemies of one type, `spacing` stage-timer units apart from `start`, entering at
 // world x from `x` in steps of `step`.
@@ -52,10 +52,10 @@ inline constexpr StageWave kStageWaves[] = {
     {4003, 1, 8, 6, 8, -2},
     // The run-in to the boss.
     {4200, 6, 6, 8, -11, 4.4f}, {4260, 2, 4, 10, -9, 6},    {4350, 0, 10, 5, -11, 1},
-    {4352, 1, 10, 5, 11, -1},   {4480, 5, 14, 4, -11, 1.7f}, {4560, 4, 10, 6, -10, 2.2f},
+    {4352, 1, 10, 5, 11, -1},   {4480, 5, 14, 4, -11, 1.7f}, {4560, 4, 8, 10, -10, 2.8f},
     {4650, 3, 4, 10, -9, 6},    {4700, 6, 8, 6, -10.5f, 3}, {4800, 2, 4, 8, -10, 6.6f},
     {4850, 0, 12, 4, -10, 0},   {4852, 1, 12, 4, 10, 0},    {5000, 5, 16, 3, -11, 1.4f},
-    {5060, 4, 10, 5, -9, 2},    {5120, 6, 8, 5, -10.5f, 3}, {5200, 0, 6, 4, -6, 0},
+    {5060, 4, 8, 8, -9, 2.5f},    {5120, 6, 8, 5, -10.5f, 3}, {5200, 0, 6, 4, -6, 0},
     {5202, 1, 6, 4, 6, 0},
 };
 // clang-format on
