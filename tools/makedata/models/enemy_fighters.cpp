@@ -21,8 +21,8 @@ Points Mirrored(const Points& points, bool mirror)
 
 }  // namespace
 
-// A pod under a crescent wing whose tips sweep back. The wing leans towards the side the
-// turner first swings to; its mirror image leans the other way.
+// A pod under a crescent wing whose tips sweep back, the crescent tilted to one side; the
+// other turner is its mirror image, tilted the other way.
 Mesh BuildTurner(int type, Colour eye, bool mirror)
 {
     Mesh mesh;
