@@ -1,6 +1,6 @@
 // The generated DATA/XFILE folder: every model file the game names is there in the
 // encoding meant for it, measures the radius it was built to, and names textures that
-// exist, PNG and JPEG among them. The vertices are read with a reader just large enough
+// the game's texture loader takes, PNG and JPEG among them. The vertices are read with a reader just large enough
 // for the files the generator writes.
 #include <gtest/gtest.h>
 
@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "d3dx9.h"
+#include "d3dx9/stand_in_device.h"
 #include "models/mesh.h"
 #include "models/model_sizes.h"
 

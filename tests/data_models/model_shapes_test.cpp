@@ -12,17 +12,18 @@ namespace {
 TEST(ModelShapes, CraftSeenFromTheStageCameraFitsThePlayBox)
 {
     const Mesh craft = BuildCraft();
+    const D3DXMATRIX camera = scene::StageViewProjection();
     for (float x : {kCraftMinX, kCraftMaxX}) {
         for (float y : {kCraftMinY, kCraftMaxY}) {
             for (float bank : {-kCraftMaxBank, 0.0f, kCraftMaxBank}) {
+                const D3DXMATRIX place = scene::WorldMatrix(kCraft.scale, {kLoadRotationX, bank, 0.0f}, {x, y, 0.0f});
                 for (const Vertex& vertex : craft.vertices) {
-                    const Vec3 world =
-                        scene::Placed(vertex.position, kCraft.scale, {kLoadRotationX, bank, 0.0f}, {x, y, 0.0f});
+                    const Vec3 world = scene::Transformed(vertex.position, place);
                     ASSERT_GE(world.x, kPlayMinX);
                     ASSERT_LE(world.x, kPlayMaxX);
                     ASSERT_GE(world.y, kPlayMinY);
                     ASSERT_LE(world.y, kPlayMaxY);
-                    const Vec3 seen = scene::SeenFromStageCamera(world);
+                    const Vec3 seen = scene::Transformed(world, camera);
                     ASSERT_LE(std::fabs(seen.x), 1.0f) << "at (" << x << ", " << y << ") banked " << bank;
                     ASSERT_LE(std::fabs(seen.y), 1.0f) << "at (" << x << ", " << y << ") banked " << bank;
                 }
@@ -52,7 +53,7 @@ TEST(ModelShapes, BossPodsStandWhereShotsAreTested)
     for (float xTurn : {kLoadRotationX, -kLoadRotationX}) {
         for (float depth : {-kBossMaxZ, 0.0f, kBossMaxZ}) {
             const Vec3 centre = {0.0f, kBossFightY, depth};
-            auto place = [&](Vec3 p) { return scene::Placed(p, 1.0f, {xTurn, 0.0f, 0.0f}, centre); };
+            const D3DXMATRIX place = scene::WorldMatrix(1.0f, {xTurn, 0.0f, 0.0f}, centre);
             for (float side : {-1.0f, 1.0f}) {
                 for (float out : {kBossFlankInner + 0.1f, kBossFlankInner + kBossFlankReach * 0.5f,
                                   kBossFlankInner + kBossFlankReach - 0.1f}) {

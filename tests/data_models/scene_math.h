@@ -1,9 +1,10 @@
-// Where the game puts a model vertex: turned about x, then y, then z (degrees, Direct3D's
-// row-vector convention), scaled and moved; and where the stage camera shows a point.
+// Where the game puts a model vertex and where the stage camera shows it, with the game's
+// own matrices: world = scaling x rotation x, y, z (degrees) x translation.
 #pragma once
 
 #include <cmath>
 
+#include "d3dx9.h"
 #include "models/mesh.h"
 #include "models/model_sizes.h"
 
@@ -11,45 +12,47 @@ namespace scene {
 
 using makedata::Vec3;
 
-inline Vec3 Turned(Vec3 p, float xDegrees, float yDegrees, float zDegrees)
+inline D3DXMATRIX WorldMatrix(float scale, Vec3 rotation, Vec3 position)
 {
     const float k = 0.017453292f;
-    const float cx = std::cos(xDegrees * k), sx = std::sin(xDegrees * k);
-    p = {p.x, p.y * cx - p.z * sx, p.y * sx + p.z * cx};
-    const float cy = std::cos(yDegrees * k), sy = std::sin(yDegrees * k);
-    p = {p.x * cy + p.z * sy, p.y, -p.x * sy + p.z * cy};
-    const float cz = std::cos(zDegrees * k), sz = std::sin(zDegrees * k);
-    return {p.x * cz - p.y * sz, p.x * sz + p.y * cz, p.z};
+    D3DXMATRIX world, step;
+    D3DXMatrixScaling(&world, scale, scale, scale);
+    D3DXMatrixMultiply(&world, &world, D3DXMatrixRotationX(&step, rotation.x * k));
+    D3DXMatrixMultiply(&world, &world, D3DXMatrixRotationY(&step, rotation.y * k));
+    D3DXMatrixMultiply(&world, &world, D3DXMatrixRotationZ(&step, rotation.z * k));
+    D3DXMatrixMultiply(&world, &world, D3DXMatrixTranslation(&step, position.x, position.y, position.z));
+    return world;
 }
 
-inline Vec3 Placed(Vec3 model, float scale, Vec3 rotation, Vec3 position)
+inline D3DXMATRIX StageViewProjection()
 {
-    return Turned(model * scale, rotation.x, rotation.y, rotation.z) + position;
+    const D3DXVECTOR3 eye(makedata::kStageEye.x, makedata::kStageEye.y, makedata::kStageEye.z);
+    const D3DXVECTOR3 at(makedata::kStageLookAt.x, makedata::kStageLookAt.y, makedata::kStageLookAt.z);
+    const D3DXVECTOR3 up(0.0f, 1.0f, 0.0f);
+    D3DXMATRIX view, projection;
+    D3DXMatrixLookAtLH(&view, &eye, &at, &up);
+    D3DXMatrixPerspectiveFovLH(&projection, makedata::kFieldOfView, makedata::kAspect, makedata::kNearPlane,
+                               makedata::kFarPlane);
+    return *D3DXMatrixMultiply(&view, &view, &projection);
 }
 
-// Normalised device coordinates (x, y in -1..1 on screen) and the depth along the view.
-inline Vec3 SeenFromStageCamera(Vec3 world)
+inline Vec3 Transformed(Vec3 p, const D3DXMATRIX& m)
 {
-    const Vec3 eye = {makedata::kStageEye.x, makedata::kStageEye.y, makedata::kStageEye.z};
-    const Vec3 at = {makedata::kStageLookAt.x, makedata::kStageLookAt.y, makedata::kStageLookAt.z};
-    const Vec3 forward = makedata::Normalised(at - eye);
-    const Vec3 right = makedata::Normalised(makedata::Cross({0.0f, 1.0f, 0.0f}, forward));
-    const Vec3 up = makedata::Cross(forward, right);
-    const Vec3 d = world - eye;
-    const float depth = makedata::Dot(d, forward);
-    const float yScale = 1.0f / std::tan(makedata::kFieldOfView * 0.5f);
-    return {makedata::Dot(d, right) * yScale / makedata::kAspect / depth, makedata::Dot(d, up) * yScale / depth, depth};
+    const D3DXVECTOR3 in(p.x, p.y, p.z);
+    D3DXVECTOR3 out;
+    D3DXVec3TransformCoord(&out, &in, &m);
+    return {out.x, out.y, out.z};
 }
 
-// Distance along `direction` (unit length) to the nearest triangle of the mesh, each
-// vertex placed by `place`; negative when the ray meets none.
-template <typename Place>
-float RayDistance(const makedata::Mesh& mesh, Place place, Vec3 origin, Vec3 direction)
+// Distance along `direction` (unit length) to the nearest triangle of the mesh placed by
+// `world`; negative when the ray meets none.
+inline float RayDistance(const makedata::Mesh& mesh, const D3DXMATRIX& world, Vec3 origin, Vec3 direction)
 {
     float nearest = -1.0f;
     for (const auto& face : mesh.faces) {
-        const Vec3 a = place(mesh.vertices[face[0]].position);
-        const Vec3 e1 = place(mesh.vertices[face[1]].position) - a, e2 = place(mesh.vertices[face[2]].position) - a;
+        const Vec3 a = Transformed(mesh.vertices[face[0]].position, world);
+        const Vec3 e1 = Transformed(mesh.vertices[face[1]].position, world) - a;
+        const Vec3 e2 = Transformed(mesh.vertices[face[2]].position, world) - a;
         const Vec3 p = makedata::Cross(direction, e2);
         const float det = makedata::Dot(e1, p);
         if (std::fabs(det) < 1e-9f) continue;
