@@ -90,7 +90,7 @@ std::vector<ModelSpec> AllModels()
 
 TEST(ModelFiles, EveryModelMeasuresTheRadiusItWasBuiltTo)
 {
-    ASSERT_EQ(AllModels().size(), 15u);  // the thirteen files, the enemies' seven among them
+    ASSERT_EQ(AllModels().size(), 15u);  // the seven enemies each have their own file
     for (const ModelSpec& model : AllModels()) {
         const std::vector<Vec3> positions = MeshPositions(ReadFile(model.file));
         ASSERT_GT(positions.size(), 3u) << model.file;

@@ -1,4 +1,4 @@
-// Writes the thirteen models and their textures into DATA/XFILE, checking each against the
+// Writes the models and their textures into DATA/XFILE, checking each against the
 // radius it is designed to; the boss goes in the binary encoding, the rest in text.
 #include "models/models.h"
 

@@ -1,5 +1,6 @@
-// The thirteen models of the game, built in model space: +x right, +z screen up (the way
-// the craft flies; enemies fly towards -z), +y towards the viewer. They are lit by one
+// The game's models, one file each (the enemies one per type), built in model space: +x
+// right, +z screen up (the way the craft flies; enemies fly towards -z), +y towards the
+// viewer. They are lit by one
 // light travelling along -x in the object's own colour, so each material's emissive colour
 // and texture carry its look and bevelled facets catch the light from the right.
 #pragma once
