@@ -12,7 +12,7 @@ namespace dmusic {
 
 namespace {
 
-constexpr double kSynthGain = 0.2;  // FluidSynth's own default level
+constexpr double kSynthGain = 0.5;  // TimGM6mb is quiet: this puts the tunes near -21 dB, under the effects
 constexpr float kFullScale = 32767.0f;  // the synthesiser's 1.0 in 16-bit sample units
 
 // FluidSynth's warnings about a tune's details are no concern of the player's.
