@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include "d3d9/direct3d.h"
+#include "d3d9/gl_direct3d.h"
 #include "win32/sdl_system.h"
 
 namespace platform {
@@ -10,6 +12,7 @@ namespace platform {
 void UseRealPlatform()
 {
     win32::Install(std::make_unique<win32::SdlSystem>());
+    d3d9::SetDirect3DFactory(d3d9::CreateGlDirect3D);
 }
 
 void ShutdownRealPlatform()
