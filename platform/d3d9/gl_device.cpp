@@ -112,7 +112,7 @@ bool GlDevice::ApplyPresentParameters(const D3DPRESENT_PARAMETERS& params)
     glViewport(0, 0, width, height);
     if (!context_->OwnsWindow()) SDL_SetWindowFullscreen(window, params.Windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
     params_ = params;
-    dirty_ = kEverything;
+    dirty_ = kDirtyEverything;
     pixelMatrices_ = false;
     return true;
 }
@@ -155,7 +155,7 @@ HRESULT GlDevice::Clear(DWORD rectCount, const D3DRECT* rects, DWORD flags, D3DC
     if (flags & D3DCLEAR_ZBUFFER) {
         // A depth clear ignores D3DRS_ZWRITEENABLE; OpenGL's obeys the depth mask.
         glDepthMask(GL_TRUE);
-        dirty_ |= kDepth;
+        dirty_ |= kDirtyDepth;
         glClearDepth(z);
         mask |= GL_DEPTH_BUFFER_BIT;
     }

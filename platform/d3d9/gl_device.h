@@ -79,15 +79,15 @@ public:
 private:
     // Groups of OpenGL state that a draw brings up to date when they have changed.
     enum Dirty : uint32_t {
-        kBlend = 1u << 0,
-        kDepth = 1u << 1,
-        kRaster = 1u << 2,
-        kAlphaTest = 1u << 3,
-        kLights = 1u << 4,
-        kMaterial = 1u << 5,
-        kTransforms = 1u << 6,
-        kStage = 1u << 7,
-        kEverything = ~0u,
+        kDirtyBlend = 1u << 0,
+        kDirtyDepth = 1u << 1,
+        kDirtyRaster = 1u << 2,
+        kDirtyAlphaTest = 1u << 3,
+        kDirtyLights = 1u << 4,
+        kDirtyMaterial = 1u << 5,
+        kDirtyTransforms = 1u << 6,
+        kDirtyStage = 1u << 7,
+        kDirtyEverything = ~0u,
     };
 
     explicit GlDevice(std::shared_ptr<GlContext> context);
@@ -142,7 +142,7 @@ private:
     UINT streamStride_ = 0;
     MemoryIndexBuffer* indices_ = nullptr;  // holds a reference
 
-    uint32_t dirty_ = kEverything;
+    uint32_t dirty_ = kDirtyEverything;
     bool pixelMatrices_ = false;  // OpenGL holds the matrices of pre-transformed vertices
     bool colourMaterialUsed_ = false;
     std::vector<float> positions_;

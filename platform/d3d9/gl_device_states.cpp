@@ -33,7 +33,7 @@ HRESULT GlDevice::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* mat
         break;
     case D3DTS_VIEW:
         view_ = *matrix;
-        dirty_ |= kLights;  // lights are given in world space
+        dirty_ |= kDirtyLights;  // lights are given in world space
         break;
     case D3DTS_PROJECTION:
         projection_ = *matrix;
@@ -43,7 +43,7 @@ HRESULT GlDevice::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* mat
         textureMatrices_[state - D3DTS_TEXTURE0] = *matrix;
         return D3D_OK;
     }
-    dirty_ |= kTransforms;
+    dirty_ |= kDirtyTransforms;
     return D3D_OK;
 }
 
@@ -75,7 +75,7 @@ HRESULT GlDevice::SetLight(DWORD index, const D3DLIGHT9* light)
     if (!(std::isfinite(d.x) && std::isfinite(d.y) && std::isfinite(d.z)) || (d.x == 0 && d.y == 0 && d.z == 0))
         return D3DERR_INVALIDCALL;
     lights_[index] = *light;
-    dirty_ |= kLights;
+    dirty_ |= kDirtyLights;
     return D3D_OK;
 }
 
@@ -83,7 +83,7 @@ HRESULT GlDevice::LightEnable(DWORD index, BOOL enable)
 {
     if (index >= kLights) return D3DERR_INVALIDCALL;
     lightEnabled_[index] = enable != FALSE;
-    dirty_ |= kLights;
+    dirty_ |= kDirtyLights;
     return D3D_OK;
 }
 
@@ -91,7 +91,7 @@ HRESULT GlDevice::SetMaterial(const D3DMATERIAL9* material)
 {
     if (!material) return D3DERR_INVALIDCALL;
     material_ = *material;
-    dirty_ |= kMaterial;
+    dirty_ |= kDirtyMaterial;
     return D3D_OK;
 }
 
@@ -108,7 +108,7 @@ HRESULT GlDevice::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture)
     auto* memory = dynamic_cast<MemoryTexture*>(texture);
     if (texture && !memory) return D3DERR_INVALIDCALL;  // not one of ours
     Hold(textures_[stage], memory);
-    dirty_ |= kStage;
+    dirty_ |= kDirtyStage;
     return D3D_OK;
 }
 
@@ -129,24 +129,24 @@ HRESULT GlDevice::SetRenderState(D3DRENDERSTATETYPE state, DWORD value)
     case D3DRS_SRCBLEND:
     case D3DRS_DESTBLEND:
     case D3DRS_BLENDOP:
-        dirty_ |= kBlend;
+        dirty_ |= kDirtyBlend;
         break;
     case D3DRS_ZENABLE:
     case D3DRS_ZWRITEENABLE:
     case D3DRS_ZFUNC:
-        dirty_ |= kDepth;
+        dirty_ |= kDirtyDepth;
         break;
     case D3DRS_ALPHATESTENABLE:
     case D3DRS_ALPHAREF:
     case D3DRS_ALPHAFUNC:
-        dirty_ |= kAlphaTest;
+        dirty_ |= kDirtyAlphaTest;
         break;
     case D3DRS_SPECULARENABLE:
     case D3DRS_AMBIENT:
-        dirty_ |= kMaterial;
+        dirty_ |= kDirtyMaterial;
         break;
     default:
-        dirty_ |= kRaster;  // the rest are read at every draw or are raster switches
+        dirty_ |= kDirtyRaster;  // the rest are read at every draw or are raster switches
         break;
     }
     return D3D_OK;
@@ -163,7 +163,7 @@ HRESULT GlDevice::SetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE typ
 {
     if (stage >= kTextureStages || !IsValidStageState(type, value)) return D3DERR_INVALIDCALL;
     stageStates_[stage][type] = value;
-    dirty_ |= kStage;
+    dirty_ |= kDirtyStage;
     return D3D_OK;
 }
 

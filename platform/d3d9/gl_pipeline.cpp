@@ -153,10 +153,10 @@ D3DMATRIX FoldDepthRange(const D3DMATRIX& projection)
 
 void GlDevice::ApplyStates(const VertexLayout& layout)
 {
-    if (dirty_ & kBlend) ApplyBlend();
-    if (dirty_ & kDepth) ApplyDepth();
-    if (dirty_ & kRaster) ApplyRaster();
-    if (dirty_ & kAlphaTest) ApplyAlphaTest();
+    if (dirty_ & kDirtyBlend) ApplyBlend();
+    if (dirty_ & kDirtyDepth) ApplyDepth();
+    if (dirty_ & kDirtyRaster) ApplyRaster();
+    if (dirty_ & kDirtyAlphaTest) ApplyAlphaTest();
     ApplyLighting(layout);
     ApplyTransforms(layout.pretransformed);
     ApplyTexture();
@@ -170,7 +170,7 @@ void GlDevice::ApplyBlend()
         glDisable(GL_BLEND);
     glBlendFunc(BlendFactor(renderStates_[D3DRS_SRCBLEND]), BlendFactor(renderStates_[D3DRS_DESTBLEND]));
     Gl().BlendEquation(BlendEquationOf(renderStates_[D3DRS_BLENDOP]));
-    dirty_ &= ~kBlend;
+    dirty_ &= ~kDirtyBlend;
 }
 
 void GlDevice::ApplyDepth()
@@ -182,7 +182,7 @@ void GlDevice::ApplyDepth()
         glDisable(GL_DEPTH_TEST);
     glDepthFunc(CompareFunction(renderStates_[D3DRS_ZFUNC]));
     glDepthMask(renderStates_[D3DRS_ZWRITEENABLE] ? GL_TRUE : GL_FALSE);
-    dirty_ &= ~kDepth;
+    dirty_ &= ~kDirtyDepth;
 }
 
 void GlDevice::ApplyRaster()
@@ -209,7 +209,7 @@ void GlDevice::ApplyRaster()
         glEnable(GL_NORMALIZE);
     else
         glDisable(GL_NORMALIZE);
-    dirty_ &= ~kRaster;
+    dirty_ &= ~kDirtyRaster;
 }
 
 void GlDevice::ApplyAlphaTest()
@@ -219,7 +219,7 @@ void GlDevice::ApplyAlphaTest()
     else
         glDisable(GL_ALPHA_TEST);
     glAlphaFunc(CompareFunction(renderStates_[D3DRS_ALPHAFUNC]), float(renderStates_[D3DRS_ALPHAREF]) / 255.0f);
-    dirty_ &= ~kAlphaTest;
+    dirty_ &= ~kDirtyAlphaTest;
 }
 
 void GlDevice::ApplyLights()
@@ -249,8 +249,8 @@ void GlDevice::ApplyLights()
         }
         glLightfv(id, GL_POSITION, towards);
     }
-    dirty_ &= ~kLights;
-    dirty_ |= kTransforms;
+    dirty_ &= ~kDirtyLights;
+    dirty_ |= kDirtyTransforms;
 }
 
 void GlDevice::ApplyMaterial()
@@ -265,7 +265,7 @@ void GlDevice::ApplyMaterial()
                                float(ambient & 0xFF) / 255.0f, float(ambient >> 24) / 255.0f};
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, global);
     colourMaterialUsed_ = false;
-    dirty_ &= ~kMaterial;
+    dirty_ &= ~kDirtyMaterial;
 }
 
 void GlDevice::ApplyLighting(const VertexLayout& layout)
@@ -283,9 +283,9 @@ void GlDevice::ApplyLighting(const VertexLayout& layout)
         return;
     }
     glDisable(GL_COLOR_SUM);  // lighting adds its own specular colour
-    if (dirty_ & kLights) ApplyLights();
+    if (dirty_ & kDirtyLights) ApplyLights();
     // A draw that took a material colour from its vertices has overwritten it.
-    if ((dirty_ & kMaterial) || colourMaterialUsed_) ApplyMaterial();
+    if ((dirty_ & kDirtyMaterial) || colourMaterialUsed_) ApplyMaterial();
     glEnable(GL_LIGHTING);
     if (layout.normal < 0) glNormal3f(0.0f, 0.0f, 0.0f);  // no normal: ambient and emissive light only
     if (layout.diffuse < 0 || !renderStates_[D3DRS_COLORVERTEX]) return;
@@ -324,7 +324,7 @@ void GlDevice::ApplyTransforms(bool pretransformed)
         pixelMatrices_ = true;
         return;
     }
-    if (!pixelMatrices_ && !(dirty_ & kTransforms)) return;
+    if (!pixelMatrices_ && !(dirty_ & kDirtyTransforms)) return;
     const D3DMATRIX projection = Gl().ClipControl ? projection_ : FoldDepthRange(projection_);
     glMatrixMode(GL_PROJECTION);
     glLoadMatrixf(&projection._11);
@@ -332,7 +332,7 @@ void GlDevice::ApplyTransforms(bool pretransformed)
     glMatrixMode(GL_MODELVIEW);
     glLoadMatrixf(&worldView._11);
     pixelMatrices_ = false;
-    dirty_ &= ~kTransforms;
+    dirty_ &= ~kDirtyTransforms;
 }
 
 void GlDevice::ApplyTexture()
@@ -352,7 +352,7 @@ void GlDevice::ApplyTexture()
                         sampler[D3DSAMP_MAGFILTER] == D3DTEXF_LINEAR ? GL_LINEAR : GL_NEAREST);
     SetTextureParameter(copy.wrapS, GL_TEXTURE_WRAP_S, Wrap(sampler[D3DSAMP_ADDRESSU]));
     SetTextureParameter(copy.wrapT, GL_TEXTURE_WRAP_T, Wrap(sampler[D3DSAMP_ADDRESSV]));
-    if (dirty_ & kStage) ApplyTextureStage();
+    if (dirty_ & kDirtyStage) ApplyTextureStage();
 }
 
 void GlDevice::ApplyTextureStage()
@@ -360,7 +360,7 @@ void GlDevice::ApplyTextureStage()
     const auto& stage = stageStates_[0];
     SetCombine(false, stage[D3DTSS_COLOROP], stage[D3DTSS_COLORARG1], stage[D3DTSS_COLORARG2]);
     SetCombine(true, stage[D3DTSS_ALPHAOP], stage[D3DTSS_ALPHAARG1], stage[D3DTSS_ALPHAARG2]);
-    dirty_ &= ~kStage;
+    dirty_ &= ~kDirtyStage;
 }
 
 }  // namespace d3d9
