@@ -5,11 +5,49 @@ namespace d3d9 {
 
 namespace {
 
-// D3DRS_FILLMODE and D3DRS_SHADEMODE values run 1 to 3 (point, wireframe, solid; flat,
-// Gouraud, Phong), D3DRS_BLENDOP values 1 to 5 (add, subtract, reverse subtract, min, max).
-constexpr DWORD kFillSolid = 3;
-constexpr DWORD kShadeGouraud = 2;
-constexpr DWORD kBlendOpAdd = 1;
+// What values a render state takes.
+enum class Values { Switch, ZBuffer, OneToThree, Blend, Cull, Compare, Byte, MaterialSource, BlendOp, Colour };
+
+struct RenderStateInfo {
+    D3DRENDERSTATETYPE state;
+    DWORD initial;
+    Values values;
+};
+
+// D3DRS_FILLMODE starts solid (3), D3DRS_SHADEMODE Gouraud (2), D3DRS_BLENDOP add (1).
+const RenderStateInfo kRenderStates[] = {
+    {D3DRS_ZENABLE, D3DZB_TRUE, Values::ZBuffer},
+    {D3DRS_FILLMODE, 3, Values::OneToThree},
+    {D3DRS_SHADEMODE, 2, Values::OneToThree},
+    {D3DRS_ZWRITEENABLE, TRUE, Values::Switch},
+    {D3DRS_ALPHATESTENABLE, FALSE, Values::Switch},
+    {D3DRS_SRCBLEND, D3DBLEND_ONE, Values::Blend},
+    {D3DRS_DESTBLEND, D3DBLEND_ZERO, Values::Blend},
+    {D3DRS_CULLMODE, D3DCULL_CCW, Values::Cull},
+    {D3DRS_ZFUNC, D3DCMP_LESSEQUAL, Values::Compare},
+    {D3DRS_ALPHAREF, 0, Values::Byte},
+    {D3DRS_ALPHAFUNC, D3DCMP_ALWAYS, Values::Compare},
+    {D3DRS_DITHERENABLE, FALSE, Values::Switch},
+    {D3DRS_ALPHABLENDENABLE, FALSE, Values::Switch},
+    {D3DRS_FOGENABLE, FALSE, Values::Switch},
+    {D3DRS_SPECULARENABLE, FALSE, Values::Switch},
+    {D3DRS_LIGHTING, TRUE, Values::Switch},
+    {D3DRS_AMBIENT, 0, Values::Colour},
+    {D3DRS_COLORVERTEX, TRUE, Values::Switch},
+    {D3DRS_NORMALIZENORMALS, FALSE, Values::Switch},
+    {D3DRS_DIFFUSEMATERIALSOURCE, D3DMCS_COLOR1, Values::MaterialSource},
+    {D3DRS_SPECULARMATERIALSOURCE, D3DMCS_COLOR2, Values::MaterialSource},
+    {D3DRS_AMBIENTMATERIALSOURCE, D3DMCS_MATERIAL, Values::MaterialSource},
+    {D3DRS_EMISSIVEMATERIALSOURCE, D3DMCS_MATERIAL, Values::MaterialSource},
+    {D3DRS_BLENDOP, 1, Values::BlendOp},
+};
+
+const RenderStateInfo* Find(D3DRENDERSTATETYPE state)
+{
+    for (const RenderStateInfo& info : kRenderStates)
+        if (info.state == state) return &info;
+    return nullptr;
+}
 
 bool InRange(DWORD value, DWORD low, DWORD high) { return value >= low && value <= high; }
 
@@ -18,30 +56,8 @@ bool InRange(DWORD value, DWORD low, DWORD high) { return value >= low && value 
 RenderStates DefaultRenderStates(bool autoDepthBuffer)
 {
     RenderStates states{};
+    for (const RenderStateInfo& info : kRenderStates) states[info.state] = info.initial;
     states[D3DRS_ZENABLE] = autoDepthBuffer ? D3DZB_TRUE : D3DZB_FALSE;
-    states[D3DRS_FILLMODE] = kFillSolid;
-    states[D3DRS_SHADEMODE] = kShadeGouraud;
-    states[D3DRS_ZWRITEENABLE] = TRUE;
-    states[D3DRS_ALPHATESTENABLE] = FALSE;
-    states[D3DRS_SRCBLEND] = D3DBLEND_ONE;
-    states[D3DRS_DESTBLEND] = D3DBLEND_ZERO;
-    states[D3DRS_CULLMODE] = D3DCULL_CCW;
-    states[D3DRS_ZFUNC] = D3DCMP_LESSEQUAL;
-    states[D3DRS_ALPHAREF] = 0;
-    states[D3DRS_ALPHAFUNC] = D3DCMP_ALWAYS;
-    states[D3DRS_DITHERENABLE] = FALSE;
-    states[D3DRS_ALPHABLENDENABLE] = FALSE;
-    states[D3DRS_FOGENABLE] = FALSE;
-    states[D3DRS_SPECULARENABLE] = FALSE;
-    states[D3DRS_LIGHTING] = TRUE;
-    states[D3DRS_AMBIENT] = 0;
-    states[D3DRS_COLORVERTEX] = TRUE;
-    states[D3DRS_NORMALIZENORMALS] = FALSE;
-    states[D3DRS_DIFFUSEMATERIALSOURCE] = D3DMCS_COLOR1;
-    states[D3DRS_SPECULARMATERIALSOURCE] = D3DMCS_COLOR2;
-    states[D3DRS_AMBIENTMATERIALSOURCE] = D3DMCS_MATERIAL;
-    states[D3DRS_EMISSIVEMATERIALSOURCE] = D3DMCS_MATERIAL;
-    states[D3DRS_BLENDOP] = kBlendOpAdd;
     return states;
 }
 
@@ -84,67 +100,34 @@ D3DLIGHT9 DefaultLight()
     return light;
 }
 
-bool IsRenderState(D3DRENDERSTATETYPE state)
-{
-    switch (state) {
-    case D3DRS_ZENABLE:
-    case D3DRS_FILLMODE:
-    case D3DRS_SHADEMODE:
-    case D3DRS_ZWRITEENABLE:
-    case D3DRS_ALPHATESTENABLE:
-    case D3DRS_SRCBLEND:
-    case D3DRS_DESTBLEND:
-    case D3DRS_CULLMODE:
-    case D3DRS_ZFUNC:
-    case D3DRS_ALPHAREF:
-    case D3DRS_ALPHAFUNC:
-    case D3DRS_DITHERENABLE:
-    case D3DRS_ALPHABLENDENABLE:
-    case D3DRS_FOGENABLE:
-    case D3DRS_SPECULARENABLE:
-    case D3DRS_LIGHTING:
-    case D3DRS_AMBIENT:
-    case D3DRS_COLORVERTEX:
-    case D3DRS_NORMALIZENORMALS:
-    case D3DRS_DIFFUSEMATERIALSOURCE:
-    case D3DRS_SPECULARMATERIALSOURCE:
-    case D3DRS_AMBIENTMATERIALSOURCE:
-    case D3DRS_EMISSIVEMATERIALSOURCE:
-    case D3DRS_BLENDOP:
-        return true;
-    }
-    return false;
-}
+bool IsRenderState(D3DRENDERSTATETYPE state) { return Find(state) != nullptr; }
 
 bool IsValidRenderState(D3DRENDERSTATETYPE state, DWORD value)
 {
-    if (!IsRenderState(state)) return false;
-    switch (state) {
-    case D3DRS_ZENABLE:
+    const RenderStateInfo* info = Find(state);
+    if (!info) return false;
+    switch (info->values) {
+    case Values::ZBuffer:
         return value <= D3DZB_TRUE;
-    case D3DRS_FILLMODE:
-    case D3DRS_SHADEMODE:
+    case Values::OneToThree:
         return InRange(value, 1, 3);
-    case D3DRS_SRCBLEND:
-    case D3DRS_DESTBLEND:
+    case Values::Blend:
         return InRange(value, D3DBLEND_ZERO, D3DBLEND_SRCALPHASAT);
-    case D3DRS_CULLMODE:
+    case Values::Cull:
         return InRange(value, D3DCULL_NONE, D3DCULL_CCW);
-    case D3DRS_ZFUNC:
-    case D3DRS_ALPHAFUNC:
+    case Values::Compare:
         return InRange(value, D3DCMP_NEVER, D3DCMP_ALWAYS);
-    case D3DRS_ALPHAREF:
+    case Values::Byte:
         return value <= 0xFF;
-    case D3DRS_DIFFUSEMATERIALSOURCE:
-    case D3DRS_SPECULARMATERIALSOURCE:
-    case D3DRS_AMBIENTMATERIALSOURCE:
-    case D3DRS_EMISSIVEMATERIALSOURCE:
+    case Values::MaterialSource:
         return value <= D3DMCS_COLOR2;
-    case D3DRS_BLENDOP:
+    case Values::BlendOp:
         return InRange(value, 1, 5);
-    default:
-        return true;  // switches (any non-zero value is on) and the ambient colour
+    case Values::Switch:  // any non-zero value is on
+    case Values::Colour:
+        return true;
     }
+    return false;
 }
 
 bool IsStageState(D3DTEXTURESTAGESTATETYPE type)

@@ -5,7 +5,6 @@
 
 namespace {
 
-using render_test::GlRenderTest;
 using render_test::Near;
 
 struct Vertex {
@@ -13,8 +12,9 @@ struct Vertex {
     D3DCOLOR colour;
 };
 constexpr DWORD kFvf = D3DFVF_XYZ | D3DFVF_DIFFUSE;
+constexpr D3DCOLOR kOrange = 0xFFFF8000;
 
-class GlBufferTest : public GlRenderTest {
+class GlBufferTest : public render_test::GlRenderTest {
 protected:
     void SetUp() override
     {
@@ -22,18 +22,20 @@ protected:
         if (IsSkipped()) return;
         device_->SetRenderState(D3DRS_LIGHTING, FALSE);
         device_->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
-        device_->SetFVF(kFvf);
         // A quad over the top-left quarter of the screen, after two unused vertices.
-        const Vertex vertices[] = {{0, 0, 0, 0},         {0, 0, 0, 0},         {-1, 1, 0.5f, kColour},
-                                   {0, 1, 0.5f, kColour}, {0, 0, 0.5f, kColour}, {-1, 0, 0.5f, kColour}};
-        ASSERT_EQ(device_->CreateVertexBuffer(sizeof vertices, 0, kFvf, D3DPOOL_MANAGED, &vertices_, nullptr), D3D_OK);
-        Fill(vertices_, vertices, sizeof vertices);
+        const Vertex vertices[] = {{0, 0, 0, 0},         {0, 0, 0, 0},         {-1, 1, 0.5f, kOrange},
+                                   {0, 1, 0.5f, kOrange}, {0, 0, 0.5f, kOrange}, {-1, 0, 0.5f, kOrange}};
         const uint16_t indices[] = {0, 1, 2, 0, 2, 3};
+        ASSERT_EQ(device_->CreateVertexBuffer(sizeof vertices, 0, kFvf, D3DPOOL_MANAGED, &vertices_, nullptr), D3D_OK);
         ASSERT_EQ(device_->CreateIndexBuffer(sizeof indices, 0, D3DFMT_INDEX16, D3DPOOL_MANAGED, &indices_, nullptr),
                   D3D_OK);
-        Fill(indices_, indices, sizeof indices);
-        device_->SetStreamSource(0, vertices_, 0, sizeof(Vertex));
-        device_->SetIndices(indices_);
+        void* locked = nullptr;
+        vertices_->Lock(0, 0, &locked, 0);
+        std::memcpy(locked, vertices, sizeof vertices);
+        vertices_->Unlock();
+        indices_->Lock(0, 0, &locked, 0);
+        std::memcpy(locked, indices, sizeof indices);
+        indices_->Unlock();
     }
 
     void TearDown() override
@@ -43,54 +45,41 @@ protected:
         GlRenderTest::TearDown();
     }
 
-    template <class Buffer>
-    static void Fill(Buffer* buffer, const void* data, UINT size)
-    {
-        void* locked = nullptr;
-        ASSERT_EQ(buffer->Lock(0, 0, &locked, 0), D3D_OK);
-        std::memcpy(locked, data, size);
-        buffer->Unlock();
-    }
-
     HRESULT DrawQuad(INT baseVertex = 2, UINT startIndex = 0)
     {
-        device_->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0xFF000000, 1.0f, 0);
+        ClearTo(0xFF000000);
+        device_->SetFVF(kFvf);
+        device_->SetStreamSource(0, vertices_, 0, sizeof(Vertex));
+        device_->SetIndices(indices_);
         device_->BeginScene();
         const HRESULT result = device_->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, baseVertex, 0, 4, startIndex, 2);
         device_->EndScene();
         return result;
     }
 
-    static constexpr D3DCOLOR kColour = 0xFFFF8000;
     IDirect3DVertexBuffer9* vertices_ = nullptr;
     IDirect3DIndexBuffer9* indices_ = nullptr;
 };
 
-TEST_F(GlBufferTest, DrawsThroughTheIndicesFromTheBaseVertex)
-{
-    ASSERT_EQ(DrawQuad(), D3D_OK);
-    const d3d9::Picture picture = Shot();
-    EXPECT_TRUE(Near(picture.At(100, 100), 0xFF8000, 0));
-    EXPECT_TRUE(Near(picture.At(400, 100), 0x000000, 0));
-}
-
 TEST_F(GlBufferTest, UploadsOnceAndAgainOnlyAfterAnUnlock)
 {
     ASSERT_EQ(DrawQuad(), D3D_OK);
+    d3d9::Picture picture = Shot();
+    EXPECT_TRUE(Near(picture.At(100, 100), 0xFF8000, 0));
+    EXPECT_TRUE(Near(picture.At(400, 100), 0x000000, 0));
     auto* memory = dynamic_cast<d3d9::MemoryVertexBuffer*>(vertices_);
     ASSERT_NE(memory, nullptr);
     const d3d9::GpuCopy* copy = memory->Gpu();
     ASSERT_NE(copy, nullptr);
     EXPECT_EQ(copy->uploadedVersion, memory->Version());
     ASSERT_EQ(DrawQuad(), D3D_OK);
-    EXPECT_EQ(memory->Gpu(), copy);
+    EXPECT_EQ(memory->Gpu(), copy) << "the same copy, not a new upload";
 
     Vertex* locked = nullptr;
     ASSERT_EQ(vertices_->Lock(0, 0, reinterpret_cast<void**>(&locked), 0), D3D_OK);
     for (int i = 2; i < 6; ++i) locked[i].colour = 0xFF00FF00;
     vertices_->Unlock();
     ASSERT_EQ(DrawQuad(), D3D_OK);
-    EXPECT_EQ(memory->Gpu(), copy);
     EXPECT_EQ(copy->uploadedVersion, memory->Version());
     EXPECT_TRUE(Near(Shot().At(100, 100), 0x00FF00, 0));
 }
@@ -110,9 +99,10 @@ TEST_F(GlBufferTest, RefusesDrawsThatReachBeyondTheBuffers)
 
 TEST_F(GlBufferTest, ADrawFromUserMemoryLeavesNoStreamSource)
 {
-    const Vertex point[3] = {};
+    ASSERT_EQ(DrawQuad(), D3D_OK);
+    const Vertex triangle[3] = {};
     device_->BeginScene();
-    device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, point, sizeof(Vertex));
+    device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle, sizeof(Vertex));
     EXPECT_EQ(device_->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 2, 0, 4, 0, 2), D3DERR_INVALIDCALL);
     device_->EndScene();
 }

@@ -29,12 +29,11 @@ inline D3DPRESENT_PARAMETERS WindowedParams(UINT width = 640, UINT height = 480)
     return params;
 }
 
-// Channels of 0xAARRGGBB colours each within `tolerance` (alpha not compared).
+// Red, green and blue of 0xAARRGGBB colours each within `tolerance`.
 inline ::testing::AssertionResult Near(uint32_t actual, uint32_t expected, int tolerance = 2)
 {
     for (int shift = 0; shift < 24; shift += 8) {
-        const int a = int((actual >> shift) & 0xFF), e = int((expected >> shift) & 0xFF);
-        if (std::abs(a - e) > tolerance) {
+        if (std::abs(int((actual >> shift) & 0xFF) - int((expected >> shift) & 0xFF)) > tolerance) {
             char text[64];
             std::snprintf(text, sizeof text, "got %06X, expected %06X", actual & 0xFFFFFFu, expected & 0xFFFFFFu);
             return ::testing::AssertionFailure() << text;
@@ -43,25 +42,12 @@ inline ::testing::AssertionResult Near(uint32_t actual, uint32_t expected, int t
     return ::testing::AssertionSuccess();
 }
 
-// A pre-transformed vertex with colour and texture coordinate.
 struct ScreenVertex {
     float x, y, z, rhw;
     D3DCOLOR colour;
     float u, v;
 };
 constexpr DWORD kScreenFvf = D3DFVF_XYZRHW | D3DFVF_DIFFUSE | D3DFVF_TEX1;
-
-// The four corners of the pixels x..x+width-1, y..y+height-1 as a clockwise fan, texture
-// coordinates 0..1 across them.
-inline void ScreenQuad(ScreenVertex (&quad)[4], float x, float y, float width, float height, D3DCOLOR colour,
-                       float z = 0.5f)
-{
-    const float left = x - 0.5f, top = y - 0.5f, right = left + width, bottom = top + height;
-    quad[0] = {left, top, z, 1.0f, colour, 0.0f, 0.0f};
-    quad[1] = {right, top, z, 1.0f, colour, 1.0f, 0.0f};
-    quad[2] = {right, bottom, z, 1.0f, colour, 1.0f, 1.0f};
-    quad[3] = {left, bottom, z, 1.0f, colour, 0.0f, 1.0f};
-}
 
 class GlRenderTest : public ::testing::Test {
 protected:
@@ -84,6 +70,17 @@ protected:
         if (direct3d_) direct3d_->Release();
     }
 
+    // The blending and texture stage the game sets once at start-up.
+    void SetGameStates()
+    {
+        device_->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE);
+        device_->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
+        device_->SetRenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA);
+        device_->SetTextureStageState(0, D3DTSS_ALPHAOP, D3DTOP_MODULATE);
+        device_->SetTextureStageState(0, D3DTSS_ALPHAARG2, D3DTA_DIFFUSE);
+        device_->SetRenderState(D3DRS_CULLMODE, D3DCULL_NONE);
+    }
+
     d3d9::Picture Shot()
     {
         d3d9::Picture picture;
@@ -91,15 +88,15 @@ protected:
         return picture;
     }
 
-    // A texture of the given 0xAARRGGBB texels, rows top first.
+    // A texture of 0xAARRGGBB texels, rows top first.
     IDirect3DTexture9* MakeTexture(UINT width, UINT height, const uint32_t* texels,
                                    D3DFORMAT format = D3DFMT_A8R8G8B8)
     {
         IDirect3DTexture9* texture = nullptr;
-        if (FAILED(device_->CreateTexture(width, height, 1, 0, format, D3DPOOL_MANAGED, &texture, nullptr)))
-            return nullptr;
         D3DLOCKED_RECT locked = {};
-        texture->LockRect(0, &locked, nullptr, 0);
+        if (FAILED(device_->CreateTexture(width, height, 1, 0, format, D3DPOOL_MANAGED, &texture, nullptr)) ||
+            FAILED(texture->LockRect(0, &locked, nullptr, 0)))
+            return texture;
         for (UINT y = 0; y < height; ++y)
             std::memcpy(static_cast<uint8_t*>(locked.pBits) + size_t(y) * locked.Pitch, texels + size_t(y) * width,
                         width * 4);
@@ -107,14 +104,29 @@ protected:
         return texture;
     }
 
-    // Fills whole pixels with a colour, inside a scene, with the device's states as they are.
+    // Fills the pixels x..x+width-1, y..y+height-1 with a clockwise fan of pre-transformed
+    // vertices (texture coordinates 0 to 1 across), with the device's states as they are.
     HRESULT FillRect(float x, float y, float width, float height, D3DCOLOR colour, float z = 0.5f)
     {
-        ScreenVertex quad[4];
-        ScreenQuad(quad, x, y, width, height, colour, z);
+        const float left = x - 0.5f, top = y - 0.5f, right = left + width, bottom = top + height;
+        const ScreenVertex quad[4] = {{left, top, z, 1, colour, 0, 0},
+                                      {right, top, z, 1, colour, 1, 0},
+                                      {right, bottom, z, 1, colour, 1, 1},
+                                      {left, bottom, z, 1, colour, 0, 1}};
         device_->SetFVF(kScreenFvf);
         return device_->DrawPrimitiveUP(D3DPT_TRIANGLEFAN, 2, quad, sizeof(ScreenVertex));
     }
+
+    // One scene around FillRect.
+    HRESULT DrawRect(float x, float y, float width, float height, D3DCOLOR colour = 0xFFFFFFFF, float z = 0.5f)
+    {
+        device_->BeginScene();
+        const HRESULT result = FillRect(x, y, width, height, colour, z);
+        device_->EndScene();
+        return result;
+    }
+
+    void ClearTo(D3DCOLOR colour) { device_->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, colour, 1.0f, 0); }
 
     IDirect3D9* direct3d_ = nullptr;
     IDirect3DDevice9* device_ = nullptr;

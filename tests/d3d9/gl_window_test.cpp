@@ -9,11 +9,6 @@
 
 namespace {
 
-LRESULT CALLBACK TestWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 class GlWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -21,7 +16,7 @@ protected:
         d3d9::SetFramePacing(false);
         win32::Install(std::make_unique<win32::SdlSystem>());
         WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = TestWindowProcedure;
+        windowClass.lpfnWndProc = DefWindowProcA;
         windowClass.lpszClassName = "device test";
         RegisterClassA(&windowClass);
         window_ = CreateWindowExA(0, "device test", "device test", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
@@ -47,37 +42,34 @@ protected:
                                                  D3DCREATE_HARDWARE_VERTEXPROCESSING, &params, &device_));
     }
 
+    bool FullScreen() const
+    {
+        return (SDL_GetWindowFlags(win32::SdlWindow(window_)) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    }
+
     HWND window_ = nullptr;
     IDirect3D9* direct3d_ = nullptr;
     IDirect3DDevice9* device_ = nullptr;
 };
 
-TEST_F(GlWindowTest, PresentsIntoTheWindowWhateverItsSize)
+TEST_F(GlWindowTest, FullScreenLastsAsLongAsTheDeviceAndAnyWindowSizeTakesThePicture)
 {
-    if (!MakeDevice(TRUE)) GTEST_SKIP() << "no OpenGL context can be made here";
-    device_->Clear(0, nullptr, D3DCLEAR_TARGET, 0xFF00FF00, 1.0f, 0);
-    EXPECT_EQ(device_->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
+    if (!MakeDevice(FALSE)) GTEST_SKIP() << "no OpenGL context can be made here";
+    EXPECT_TRUE(FullScreen());
+    D3DPRESENT_PARAMETERS params = render_test::WindowedParams();
+    ASSERT_EQ(device_->Reset(&params), D3D_OK);
+    EXPECT_FALSE(FullScreen());
     SDL_SetWindowSize(win32::SdlWindow(window_), 900, 400);
     EXPECT_EQ(device_->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
     d3d9::Picture picture;
     ASSERT_TRUE(d3d9::ReadBackBuffer(device_, &picture));
     EXPECT_EQ(picture.width, 640u) << "the back buffer keeps its own size";
-}
-
-TEST_F(GlWindowTest, FullScreenLastsAsLongAsTheDevice)
-{
-    if (!MakeDevice(FALSE)) GTEST_SKIP() << "no OpenGL context can be made here";
-    SDL_Window* sdl = win32::SdlWindow(window_);
-    EXPECT_NE(SDL_GetWindowFlags(sdl) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0u);
-    D3DPRESENT_PARAMETERS params = render_test::WindowedParams();
-    ASSERT_EQ(device_->Reset(&params), D3D_OK);
-    EXPECT_EQ(SDL_GetWindowFlags(sdl) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0u);
     params.Windowed = FALSE;
     ASSERT_EQ(device_->Reset(&params), D3D_OK);
-    EXPECT_NE(SDL_GetWindowFlags(sdl) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0u);
+    EXPECT_TRUE(FullScreen());
     device_->Release();
     device_ = nullptr;
-    EXPECT_EQ(SDL_GetWindowFlags(sdl) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0u);
+    EXPECT_FALSE(FullScreen());
 }
 
 TEST_F(GlWindowTest, AClosedWindowLeavesADeviceThatFailsCleanly)
@@ -86,16 +78,18 @@ TEST_F(GlWindowTest, AClosedWindowLeavesADeviceThatFailsCleanly)
     IDirect3DTexture9* texture = nullptr;
     ASSERT_EQ(device_->CreateTexture(2, 2, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr), D3D_OK);
     device_->SetTexture(0, texture);
-    device_->BeginScene();
-    const render_test::ScreenVertex point[3] = {};
+    const render_test::ScreenVertex triangle[3] = {};
     device_->SetFVF(render_test::kScreenFvf);
-    device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, point, sizeof point[0]);  // uploads the texture
+    device_->BeginScene();
+    device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle, sizeof triangle[0]);  // uploads the texture
     device_->EndScene();
     win32::System().DestroyWindow(window_);
     EXPECT_EQ(device_->Present(nullptr, nullptr, nullptr, nullptr), D3DERR_INVALIDCALL);
     EXPECT_EQ(device_->Clear(0, nullptr, D3DCLEAR_TARGET, 0, 1.0f, 0), D3DERR_INVALIDCALL);
     d3d9::Picture picture;
     EXPECT_FALSE(d3d9::ReadBackBuffer(device_, &picture));
+    // As the game's clean-up does: the device goes first, then the texture, whose OpenGL
+    // copy went with the context.
     device_->Release();
     device_ = nullptr;
     EXPECT_EQ(texture->Release(), 0u);
