@@ -26,7 +26,7 @@ bool HasExtension(const char* list, const char* name)
     return false;
 }
 
-// Mesa reads LIBGL_ALWAYS_SOFTWARE when a context is made; it is set for that moment only.
+// Mesa reads LIBGL_ALWAYS_SOFTWARE when it loads its driver; it is set for that moment only.
 class SoftwareRendering {
 public:
     explicit SoftwareRendering(bool on) : on_(on)
@@ -72,20 +72,21 @@ bool GlContext::Open(HWND window, bool software)
 {
     videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
     if (!videoReady_) return false;
-    SDL_Window* target = win32::SdlWindow(window);
-    if (!target) {
-        ownWindow_ = SDL_CreateWindow("", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 640, 480,
-                                      SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-        if (!ownWindow_) return false;
-        target = ownWindow_;
-    }
-    windowId_ = SDL_GetWindowID(target);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, 0);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_FLAGS, 0);
     {
+        // The driver is chosen when SDL first loads OpenGL, which may be with our own window.
         SoftwareRendering mode(software);
+        SDL_Window* target = win32::SdlWindow(window);
+        if (!target) {
+            ownWindow_ = SDL_CreateWindow("", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 640, 480,
+                                          SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+            if (!ownWindow_) return false;
+            target = ownWindow_;
+        }
+        windowId_ = SDL_GetWindowID(target);
         context_ = SDL_GL_CreateContext(target);
     }
     if (!context_ || !MakeCurrent()) return false;

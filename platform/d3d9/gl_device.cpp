@@ -82,6 +82,7 @@ GlDevice::GlDevice(std::shared_ptr<GlContext> context)
 {
     textureMatrices_.fill(Identity());
     lights_.fill(DefaultLight());
+    params_.Windowed = TRUE;  // until parameters are applied, the window's mode is left alone
 }
 
 GlDevice::~GlDevice()

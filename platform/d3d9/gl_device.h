@@ -8,7 +8,8 @@
 // normals not renormalised unless D3DRS_NORMALIZENORMALS; vertex colours as the diffuse
 // (and, when asked, ambient or emissive) material while lighting; texture stage 0 with the
 // operations and arguments of d3d9.h. Later stages keep their states but do not draw, a
-// material colour source of D3DMCS_COLOR2 reads the material, and fog is not drawn.
+// material colour source of D3DMCS_COLOR2 reads the material, flat shading takes OpenGL's
+// last vertex rather than Direct3D's first, and fog is not drawn: the game uses none of these.
 #pragma once
 
 #include <array>

@@ -191,8 +191,9 @@ HRESULT GlDevice::GetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD
 
 HRESULT GlDevice::SetFVF(DWORD fvf)
 {
+    // 0, the format a device starts with, names no vertex: nothing draws until another is set.
     VertexLayout layout;
-    if (!DescribeVertexFormat(fvf, &layout)) return D3DERR_INVALIDCALL;
+    if (fvf != 0 && !DescribeVertexFormat(fvf, &layout)) return D3DERR_INVALIDCALL;
     fvf_ = fvf;
     return D3D_OK;
 }

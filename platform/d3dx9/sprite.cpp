@@ -123,7 +123,8 @@ public:
         const DWORD filter = exact ? D3DTEXF_POINT : D3DTEXF_LINEAR;
         device_->SetSamplerState(0, D3DSAMP_MINFILTER, filter);
         device_->SetSamplerState(0, D3DSAMP_MAGFILTER, filter);
-        device_->SetTexture(0, texture);
+        const HRESULT bound = device_->SetTexture(0, texture);
+        if (FAILED(bound)) return bound;
         return device_->DrawPrimitiveUP(D3DPT_TRIANGLEFAN, 2, quad, sizeof(SpriteVertex));
     }
 

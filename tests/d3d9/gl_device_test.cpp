@@ -108,12 +108,19 @@ TEST_F(GlRenderTest, DepthTestKeepsTheNearerAndObeysFunctionAndWrites)
     device_->SetRenderState(D3DRS_ZFUNC, D3DCMP_ALWAYS);
     FillRect(300, 0, 50, 50, 0xFFFF0000, 0.1f);
     FillRect(300, 0, 50, 50, 0xFF00FFFF, 0.9f);
+    // A depth clear writes depth even while drawing may not.
+    device_->SetRenderState(D3DRS_ZFUNC, D3DCMP_LESSEQUAL);
+    device_->SetRenderState(D3DRS_ZWRITEENABLE, FALSE);
+    FillRect(400, 100, 50, 50, 0xFFFFFFFF, 0.5f);
+    device_->Clear(0, nullptr, D3DCLEAR_ZBUFFER, 0, 0.0f, 0);
+    FillRect(400, 0, 50, 50, 0xFFFFFFFF, 0.5f);
     device_->EndScene();
     const d3d9::Picture picture = Shot();
     EXPECT_EQ(picture.At(75, 50), 0xFFFF0000u);
     EXPECT_EQ(picture.At(120, 50), 0xFF00FF00u);
     EXPECT_EQ(picture.At(225, 25), 0xFFFFFF00u);
     EXPECT_EQ(picture.At(325, 25), 0xFF00FFFFu);
+    EXPECT_EQ(picture.At(425, 25), 0xFF000000u);
 }
 
 TEST_F(GlRenderTest, ClipDepthRunsFromZeroToOneAndCullingGoesByTheTurnOnScreen)

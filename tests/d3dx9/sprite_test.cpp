@@ -164,6 +164,9 @@ TEST_F(SpriteTest, MisuseFailsWithoutDrawing)
     device_->EndScene();
     EXPECT_TRUE(FAILED(Draw(sheet_, nullptr, 0, 0))) << "outside the device's scene nothing can be drawn";
     EXPECT_EQ(sprite_->End(), D3D_OK);
+    DWORD fvf = 1;
+    device_->GetFVF(&fvf);
+    EXPECT_EQ(fvf, 0u) << "the new device's empty vertex format is given back too";
     EXPECT_EQ(sprite_->End(), D3DERR_INVALIDCALL);
     EXPECT_EQ(Draw(sheet_, nullptr, 0, 0), D3DERR_INVALIDCALL) << "outside Begin and End";
     EXPECT_EQ(Shot().At(0, 0), kBackground);
