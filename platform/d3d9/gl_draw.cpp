@@ -52,10 +52,6 @@ HRESULT GlDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE type, UINT primitiveCount, co
     ApplyStates(layout);
     PointArrays(reinterpret_cast<uintptr_t>(bytes), stride, layout, positions);
     glDrawArrays(ModeOf(type), 0, GLsizei(count));
-    // As in Direct3D, a draw from user memory leaves no stream source behind.
-    if (stream_) stream_->Release();
-    stream_ = nullptr;
-    streamOffset_ = streamStride_ = 0;
     return D3D_OK;
 }
 

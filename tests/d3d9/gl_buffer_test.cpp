@@ -97,14 +97,4 @@ TEST_F(GlBufferTest, RefusesDrawsThatReachBeyondTheBuffers)
     EXPECT_TRUE(Near(Shot().At(100, 100), 0x000000, 0));
 }
 
-TEST_F(GlBufferTest, ADrawFromUserMemoryLeavesNoStreamSource)
-{
-    ASSERT_EQ(DrawQuad(), D3D_OK);
-    const Vertex triangle[3] = {};
-    device_->BeginScene();
-    device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, 1, triangle, sizeof(Vertex));
-    EXPECT_EQ(device_->DrawIndexedPrimitive(D3DPT_TRIANGLELIST, 2, 0, 4, 0, 2), D3DERR_INVALIDCALL);
-    device_->EndScene();
-}
-
 }  // namespace

@@ -141,17 +141,4 @@ TEST_F(GlLightingTest, VertexColourIsTheDiffuseMaterialWhileLitAndTheColourUnlit
     EXPECT_TRUE(Near(LitCentre(-1, 0, 0), 0xFFFFFF, 0)) << "unlit without a colour: white";
 }
 
-TEST_F(GlLightingTest, RefusesLightsItCannotDraw)
-{
-    D3DLIGHT9 light = {};
-    light.Type = D3DLIGHT_POINT;
-    light.Direction = {0, 0, 1};
-    EXPECT_EQ(device_->SetLight(0, &light), D3DERR_INVALIDCALL);
-    light.Type = D3DLIGHT_DIRECTIONAL;
-    light.Direction = {0, 0, 0};
-    EXPECT_EQ(device_->SetLight(0, &light), D3DERR_INVALIDCALL);
-    EXPECT_EQ(device_->LightEnable(8, TRUE), D3DERR_INVALIDCALL);
-    EXPECT_TRUE(Near(LitCentre(1, 0, 0), 0xFFFFFF)) << "light 0 is as it was";
-}
-
 }  // namespace
