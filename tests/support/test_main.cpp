@@ -4,6 +4,10 @@
 
 #include <cstdlib>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
 int main(int argc, char** argv)
 {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
@@ -12,5 +16,11 @@ int main(int argc, char** argv)
     setenv("VELTRANE_SOURCE", VELTRANE_SOURCE_DIR, 0);
     setenv("VELTRANE_BUILD", VELTRANE_BUILD_DIR, 0);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    int result = RUN_ALL_TESTS();
+#if defined(__SANITIZE_ADDRESS__)
+    // Look for leaks now, while Mesa's worker threads are idle: the check that would run
+    // at exit races their teardown and can crash the leak checker itself.
+    __lsan_do_leak_check();
+#endif
+    return result;
 }
