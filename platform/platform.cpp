@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include "dinput/direct_input.h"
 #include "win32/sdl_system.h"
 
 namespace platform {
@@ -10,6 +11,7 @@ namespace platform {
 void UseRealPlatform()
 {
     win32::Install(std::make_unique<win32::SdlSystem>());
+    dinput::UseSdlJoysticks();
 }
 
 void ShutdownRealPlatform()

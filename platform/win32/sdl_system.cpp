@@ -123,7 +123,11 @@ void SdlSystem::PumpEvents()
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) CloseWindow(HandleOf(event.window.windowID));
-            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) ReleaseAllKeys();
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                ReleaseAllKeys();
+                SetFocus(nullptr);
+            }
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) SetFocus(HandleOf(event.window.windowID));
             break;
         case SDL_KEYDOWN:
             KeyDown(VirtualKeyFromSdl(event.key.keysym.sym), event.key.repeat != 0);

@@ -1,0 +1,16 @@
+// Which DirectInput DirectInput8Create hands out: SDL's joysticks, or a test stand-in.
+#pragma once
+
+#include <functional>
+
+#include "dinput.h"
+
+namespace dinput {
+
+using DirectInputFactory = std::function<IDirectInput8A*()>;
+void SetDirectInputFactory(DirectInputFactory factory);
+
+// The real one: every joystick SDL sees, in SDL's order.
+void UseSdlJoysticks();
+
+}  // namespace dinput
