@@ -12,25 +12,6 @@ namespace d3dx9::xfile {
 
 namespace {
 
-// Binary token codes.
-enum : uint16_t {
-    kName = 1,
-    kString = 2,
-    kInteger = 3,
-    kGuid = 5,
-    kIntegerList = 6,
-    kFloatList = 7,
-    kOpenBrace = 10,
-    kCloseBrace = 11,
-    kOpenParen = 12,
-    kDot = 18,
-    kComma = 19,
-    kSemicolon = 20,
-    kTemplate = 31,
-    kFirstTypeKeyword = 40,  // WORD, DWORD, FLOAT, ... STRING, ARRAY
-    kLastTypeKeyword = 52,
-};
-
 bool IsSpace(uint8_t c) { return c <= ' '; }
 
 bool IsPunctuation(uint8_t c)
@@ -204,7 +185,7 @@ Token Tokeniser::NextBinary()
         case kSemicolon: return {TokenKind::Separator};
         case kTemplate: return {TokenKind::Template};
         default:
-            if ((code >= kOpenParen && code <= kDot) || (code >= kFirstTypeKeyword && code <= kLastTypeKeyword))
+            if ((code >= kOpenParen && code <= kDot) || (code >= kWordKeyword && code <= kArrayKeyword))
                 return {TokenKind::Other};
             return Fail("unknown binary token");
         }

@@ -10,6 +10,29 @@
 
 namespace d3dx9::xfile {
 
+// Token codes of the binary encoding; codes 12 to 18 and 40 to 52 occur only in templates.
+enum BinaryToken : uint16_t {
+    kName = 1,
+    kString = 2,  // followed by its terminator, a comma or semicolon token
+    kInteger = 3,
+    kGuid = 5,
+    kIntegerList = 6,
+    kFloatList = 7,
+    kOpenBrace = 10,
+    kCloseBrace = 11,
+    kOpenParen = 12,
+    kOpenBracket = 14,
+    kCloseBracket = 15,
+    kDot = 18,
+    kComma = 19,
+    kSemicolon = 20,
+    kTemplate = 31,
+    kWordKeyword = 40,
+    kDwordKeyword = 41,
+    kFloatKeyword = 42,
+    kArrayKeyword = 52,
+};
+
 enum class TokenKind {
     End,         // the body is used up
     Error,       // malformed; Tokeniser::Error() says why

@@ -3,10 +3,12 @@
 
 #include <zlib.h>
 
-#include <cctype>
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <stdexcept>
+
+#include "xfile_tokens.h"
 
 namespace xsamples {
 
@@ -76,23 +78,7 @@ Frame Cube {
 
 namespace {
 
-enum : uint16_t {
-    kName = 1,
-    kString = 2,
-    kGuid = 5,
-    kIntegerList = 6,
-    kFloatList = 7,
-    kOpenBrace = 10,
-    kCloseBrace = 11,
-    kOpenBracket = 14,
-    kCloseBracket = 15,
-    kComma = 19,
-    kSemicolon = 20,
-    kTemplate = 31,
-    kFloatKeyword = 42,
-    kDwordKeyword = 41,
-    kArrayKeyword = 52,
-};
+using namespace d3dx9::xfile;
 
 class BinaryOut {
 public:
