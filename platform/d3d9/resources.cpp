@@ -123,14 +123,32 @@ HRESULT MemoryIndexBuffer::GetDesc(D3DINDEXBUFFER_DESC* desc)
     return D3D_OK;
 }
 
+HRESULT CheckTextureArgs(UINT width, UINT height, UINT levels, D3DFORMAT format)
+{
+    if (width == 0 || height == 0 || width > kMaxTextureSide || height > kMaxTextureSide || levels > 1)
+        return D3DERR_INVALIDCALL;
+    if (format != D3DFMT_A8R8G8B8 && format != D3DFMT_X8R8G8B8) return D3DERR_INVALIDCALL;
+    return D3D_OK;
+}
+
+HRESULT CheckVertexBufferArgs(UINT length)
+{
+    return length == 0 || length > kMaxBufferBytes ? D3DERR_INVALIDCALL : D3D_OK;
+}
+
+HRESULT CheckIndexBufferArgs(UINT length, D3DFORMAT format)
+{
+    if (length == 0 || length > kMaxBufferBytes) return D3DERR_INVALIDCALL;
+    return format == D3DFMT_INDEX16 || format == D3DFMT_INDEX32 ? D3D_OK : D3DERR_INVALIDCALL;
+}
+
 HRESULT CreateMemoryTexture(IDirect3DDevice9* device, UINT width, UINT height, UINT levels, D3DFORMAT format,
                             D3DPOOL pool, IDirect3DTexture9** texture)
 {
     if (!texture) return D3DERR_INVALIDCALL;
     *texture = nullptr;
-    if (width == 0 || height == 0 || width > kMaxTextureSide || height > kMaxTextureSide || levels > 1)
-        return D3DERR_INVALIDCALL;
-    if (format != D3DFMT_A8R8G8B8 && format != D3DFMT_X8R8G8B8) return D3DERR_INVALIDCALL;
+    HRESULT checked = CheckTextureArgs(width, height, levels, format);
+    if (FAILED(checked)) return checked;
     *texture = new MemoryTexture(device, width, height, format, pool);
     return D3D_OK;
 }
@@ -140,7 +158,8 @@ HRESULT CreateMemoryVertexBuffer(IDirect3DDevice9* device, UINT length, DWORD us
 {
     if (!buffer) return D3DERR_INVALIDCALL;
     *buffer = nullptr;
-    if (length == 0 || length > kMaxBufferBytes) return D3DERR_INVALIDCALL;
+    HRESULT checked = CheckVertexBufferArgs(length);
+    if (FAILED(checked)) return checked;
     *buffer = new MemoryVertexBuffer(device, length, usage, fvf, pool);
     return D3D_OK;
 }
@@ -150,8 +169,8 @@ HRESULT CreateMemoryIndexBuffer(IDirect3DDevice9* device, UINT length, DWORD usa
 {
     if (!buffer) return D3DERR_INVALIDCALL;
     *buffer = nullptr;
-    if (length == 0 || length > kMaxBufferBytes) return D3DERR_INVALIDCALL;
-    if (format != D3DFMT_INDEX16 && format != D3DFMT_INDEX32) return D3DERR_INVALIDCALL;
+    HRESULT checked = CheckIndexBufferArgs(length, format);
+    if (FAILED(checked)) return checked;
     *buffer = new MemoryIndexBuffer(device, length, usage, format, pool);
     return D3D_OK;
 }

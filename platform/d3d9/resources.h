@@ -103,8 +103,13 @@ private:
     std::vector<uint8_t> bytes_;
 };
 
-// Checks the arguments common to CreateTexture, CreateVertexBuffer and CreateIndexBuffer
-// of every device and makes the resource; a size no device could hold is refused.
+// The argument checks common to CreateTexture, CreateVertexBuffer and CreateIndexBuffer
+// of every device; a size no device could hold is refused.
+HRESULT CheckTextureArgs(UINT width, UINT height, UINT levels, D3DFORMAT format);
+HRESULT CheckVertexBufferArgs(UINT length);
+HRESULT CheckIndexBufferArgs(UINT length, D3DFORMAT format);
+
+// Checks the arguments as above and makes the resource.
 HRESULT CreateMemoryTexture(IDirect3DDevice9* device, UINT width, UINT height, UINT levels, D3DFORMAT format,
                             D3DPOOL pool, IDirect3DTexture9** texture);
 HRESULT CreateMemoryVertexBuffer(IDirect3DDevice9* device, UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,

@@ -38,6 +38,11 @@ void AppendArg(std::ostringstream& out, float value) { out << value; }
 void AppendArg(std::ostringstream& out, double value) { out << value; }
 void AppendArg(std::ostringstream& out, const void* pointer) { out << (pointer ? "ptr" : "null"); }
 void AppendArg(std::ostringstream& out, std::nullptr_t) { out << "null"; }
+void AppendArg(std::ostringstream& out, Hex value)
+{
+    out << "0x" << std::uppercase << std::hex << value.value << std::dec << std::nouppercase;
+}
+void AppendArg(std::ostringstream& out, const Label& label) { out << label.text; }
 
 }  // namespace detail
 }  // namespace fake

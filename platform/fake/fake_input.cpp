@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "call_log.h"
+#include "fake.h"
 #include "direct_input.h"
 
 namespace fake {
@@ -124,3 +125,9 @@ void InstallInput(std::vector<ScriptedController> controllers)
 }
 
 }  // namespace fake
+
+namespace {
+// By default the game finds no controller; a test scripts some with InstallInput.
+[[maybe_unused]] const bool kJoined = fake::AddStandIn(
+    {"input", [] { fake::InstallInput({}); }, [] { dinput::SetDirectInputFactory(nullptr); }});
+}  // namespace

@@ -142,13 +142,19 @@ void Win32System::Sleep(DWORD milliseconds) { std::this_thread::sleep_for(std::c
 MMRESULT Win32System::TimeBeginPeriod(UINT milliseconds) { return milliseconds ? TIMERR_NOERROR : TIMERR_NOCANDO; }
 MMRESULT Win32System::TimeEndPeriod(UINT milliseconds) { return milliseconds ? TIMERR_NOERROR : TIMERR_NOCANDO; }
 
-DWORD Win32System::GetCurrentDirectory(DWORD bufferLength, LPSTR buffer)
+std::string Win32System::CurrentDirectory() const
 {
     char path[4096];
-    if (!getcwd(path, sizeof path)) return 0;
-    DWORD length = DWORD(std::strlen(path));
+    return getcwd(path, sizeof path) ? std::string(path) : std::string();
+}
+
+DWORD Win32System::GetCurrentDirectory(DWORD bufferLength, LPSTR buffer)
+{
+    std::string path = CurrentDirectory();
+    if (path.empty()) return 0;
+    DWORD length = DWORD(path.size());
     if (!buffer || bufferLength <= length) return length + 1;  // the size needed, terminator included
-    std::memcpy(buffer, path, length + 1);
+    std::memcpy(buffer, path.c_str(), length + 1);
     return length;
 }
 

@@ -63,6 +63,8 @@ protected:
     virtual void PumpEvents() {}
     // Waits until input may have arrived; false when nothing can ever arrive.
     virtual bool WaitEvents() { return false; }
+    // The process's working directory as GetCurrentDirectoryA reports it; empty on failure.
+    virtual std::string CurrentDirectory() const;
 
     struct Window {
         WNDPROC procedure = nullptr;

@@ -4,21 +4,6 @@
 
 #include "makedata.h"
 
-namespace makedata {
-
-std::vector<NamedGenerator>& Generators()
-{
-    static std::vector<NamedGenerator> generators;
-    return generators;
-}
-
-Registration::Registration(const char* name, Generator generate)
-{
-    Generators().push_back({name, std::move(generate)});
-}
-
-}  // namespace makedata
-
 int main(int argc, char** argv)
 {
     if (argc != 2) {
