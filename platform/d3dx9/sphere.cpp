@@ -35,14 +35,14 @@ HRESULT WINAPI D3DXCreateSphere(IDirect3DDevice9* device, float radius, UINT sli
     const uint32_t bottom = uint32_t(vertices.size() - 1);
     auto ring = [&](UINT r, UINT slice) { return 1 + r * slices + slice % slices; };
     std::vector<uint32_t> indices;
-    for (UINT slice = 0; slice < slices; ++slice) indices.insert(indices.end(), {0, ring(0, slice + 1), ring(0, slice)});
+    for (UINT slice = 0; slice < slices; ++slice) indices.insert(indices.end(), {0, ring(0, slice), ring(0, slice + 1)});
     for (UINT r = 0; r + 1 < stacks - 1; ++r)
         for (UINT slice = 0; slice < slices; ++slice) {
             uint32_t a = ring(r, slice), b = ring(r, slice + 1), c = ring(r + 1, slice), d = ring(r + 1, slice + 1);
-            indices.insert(indices.end(), {a, b, c, b, d, c});
+            indices.insert(indices.end(), {a, c, b, b, c, d});
         }
     for (UINT slice = 0; slice < slices; ++slice)
-        indices.insert(indices.end(), {bottom, ring(stacks - 2, slice), ring(stacks - 2, slice + 1)});
+        indices.insert(indices.end(), {bottom, ring(stacks - 2, slice + 1), ring(stacks - 2, slice)});
 
     std::vector<DWORD> attributes(indices.size() / 3, 0);
     auto* bytes = reinterpret_cast<const uint8_t*>(vertices.data());
