@@ -20,7 +20,8 @@ bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes)
     if (failure || size > d3dx9::xfile::kMaxXFileBytes) return false;
     std::ifstream in(path, std::ios::binary);
     bytes.resize(size_t(size));
-    return in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size)) && in.gcount() == std::streamsize(size);
+    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size));
+    return in && in.gcount() == std::streamsize(size);
 }
 
 DWORD VertexFormat(const d3dx9::xfile::XMeshData& data)

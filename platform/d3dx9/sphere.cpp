@@ -35,7 +35,8 @@ HRESULT WINAPI D3DXCreateSphere(IDirect3DDevice9* device, float radius, UINT sli
     const uint32_t bottom = uint32_t(vertices.size() - 1);
     auto ring = [&](UINT r, UINT slice) { return 1 + r * slices + slice % slices; };
     std::vector<uint32_t> indices;
-    for (UINT slice = 0; slice < slices; ++slice) indices.insert(indices.end(), {0, ring(0, slice), ring(0, slice + 1)});
+    for (UINT slice = 0; slice < slices; ++slice)
+        indices.insert(indices.end(), {0, ring(0, slice), ring(0, slice + 1)});
     for (UINT r = 0; r + 1 < stacks - 1; ++r)
         for (UINT slice = 0; slice < slices; ++slice) {
             uint32_t a = ring(r, slice), b = ring(r, slice + 1), c = ring(r + 1, slice), d = ring(r + 1, slice + 1);

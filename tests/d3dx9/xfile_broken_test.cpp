@@ -65,7 +65,8 @@ std::vector<Broken> BrokenFiles()
     hugeBlock[20] = 0x40, hugeBlock[21] = 0x9C;  // 40000 bytes, beyond a deflate window
 
     auto text = [](const std::string& body) { return xsamples::Bytes(Text(body)); };
-    const std::string triangleHead = "Mesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;;\n";
+    const std::string corners = "0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;;";
+    const std::string triangleHead = "Mesh { 3; " + corners + " 1; 3;0,1,2;;\n";
     const std::string material = "Material M { 1.0;1.0;1.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; }\n";
     return {
         {"empty", {}, "not a .x file"},
@@ -77,10 +78,13 @@ std::vector<Broken> BrokenFiles()
         {"binary cut inside a token code", Cut(binary, 17), "truncated token"},
         {"compressed cut short", Cut(compressed, compressed.size() - 10), "runs past the end"},
         {"compressed size absurd", Join(xsamples::Bytes("xof 0303tzip0032"), Le({0xFFFFFFF0u}, 4)), "impossible size"},
-        {"compressed without blocks", Join(xsamples::Bytes("xof 0303tzip0032"), Le({1000}, 4)), "inside a block header"},
+        {"compressed without blocks", Join(xsamples::Bytes("xof 0303tzip0032"), Le({1000}, 4)),
+         "inside a block header"},
         {"compressed data corrupt", corrupt, "does not inflate"},
         {"compressed block too large", hugeBlock, "bad compressed block header"},
-        {"float list longer than the file", Join(binaryHeader, Le({1, 4, 0, 'M' | 'e' << 8, 's' | 'h' << 8, 10, 7, 0xFFFF, 0xFFFF}, 2)),
+        // Mesh { followed by a float list of 0xFFFFFFFF floats.
+        {"float list longer than the file",
+         Join(binaryHeader, Le({1, 4, 0, 'M' | 'e' << 8, 's' | 'h' << 8, 10, 7, 0xFFFF, 0xFFFF}, 2)),
          "truncated number list"},
         {"name longer than the file", Join(binaryHeader, Le({1, 0xFFFF, 0xFFFF}, 2)), "truncated name"},
         {"unknown binary token", Join(binaryHeader, Le({99}, 2)), "unknown binary token"},
@@ -92,13 +96,13 @@ std::vector<Broken> BrokenFiles()
         {"stray number", text("3; Mesh {}"), "outside any object"},
         {"nested too deep", xsamples::Bytes(Nested(d3dx9::xfile::kMaxXDepth + 1)), "nested too deep"},
         {"vertex count beyond the data", text("Mesh { 1000000000; 0.0;0.0;0.0;; 1; 3;0,0,0;; }"), "vertex or face"},
-        {"face count beyond the data", text("Mesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 4000000000; 3;0,1,2;; }"),
+        {"face count beyond the data", text("Mesh { 3; " + corners + " 4000000000; 3;0,1,2;; }"),
          "vertex or face"},
-        {"face index out of range", text("Mesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,3;; }"),
+        {"face index out of range", text("Mesh { 3; " + corners + " 1; 3;0,1,3;; }"),
          "vertex or face"},
-        {"face of two corners", text("Mesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 2;0,1;; }"), "vertex or face"},
-        {"negative count", text("Mesh { -3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;; }"), "vertex or face"},
-        {"fractional count", text("Mesh { 3.5; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;; }"),
+        {"face of two corners", text("Mesh { 3; " + corners + " 1; 2;0,1;; }"), "vertex or face"},
+        {"negative count", text("Mesh { -3; " + corners + " 1; 3;0,1,2;; }"), "vertex or face"},
+        {"fractional count", text("Mesh { 3.5; " + corners + " 1; 3;0,1,2;; }"),
          "vertex or face"},
         {"number beyond float range", text("Mesh { 3; 1e39;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;; }"),
          "out of range"},
@@ -113,8 +117,8 @@ std::vector<Broken> BrokenFiles()
         {"material index out of range", text(triangleHead + "MeshMaterialList { 1; 1; 1;; " + material + "} }"),
          "material index out of range"},
         {"unknown material", text(triangleHead + "MeshMaterialList { 1; 1; 0;; { Missing } } }"), "unknown material"},
-        {"material list counts more than it holds", text(triangleHead + "MeshMaterialList { 2; 1; 1;; " + material + "} }"),
-         "fewer materials"},
+        {"material list counts more than it holds",
+         text(triangleHead + "MeshMaterialList { 2; 1; 1;; " + material + "} }"), "fewer materials"},
         {"material with too few values", text(triangleHead + "MeshMaterialList { 1; 1; 0;; Material { 1.0;1.0;; } } }"),
          "too few values"},
         {"frame transform too short", text("Frame { FrameTransformMatrix { 1.0, 0.0;; } }"), "too few values"},
@@ -207,7 +211,8 @@ TEST(XFileReader, RealWorldFiles)
     EXPECT_TRUE(coloured.hasColours);
     EXPECT_TRUE(coloured.hasTexCoords);
     // The name as the exporter wrote it, doubled backslashes included.
-    EXPECT_EQ(coloured.materials[1].texture, "C:\\\\code\\\\sourceforge\\\\kwxport\\\\trunkMerged\\\\test\\\\data\\\\top.tga");
+    EXPECT_EQ(coloured.materials[1].texture,
+              R"(C:\\code\\sourceforge\\kwxport\\trunkMerged\\test\\data\\top.tga)");
     XMeshData lowercase;
     ASSERT_TRUE(ReadXMesh(ReadFile(dir / "test.x"), lowercase, error));
     EXPECT_EQ(lowercase.materials[0].texture, ".\\\\test.png");  // from "TextureFileName"
