@@ -11,5 +11,6 @@ extern IDirectMusicPerformance8* g_musicPerformance;
 extern IDirectMusicSegment8* g_musicSegment;
 
 // Starts a tune from the working directory's DATA\snd folder; stop: stop the tune that
-// plays now first; repeat: loop the new one without end.
-void PlayMidi(const char* fileName, uint8_t stop, uint8_t repeat);
+// plays now first; repeat: loop the new one without end. S_OK, or E_FAIL after showing
+// why no tune plays; callers go on either way.
+HRESULT PlayMidi(const char* fileName, uint8_t stop, uint8_t repeat);

@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include "dinput/direct_input.h"
+#include "dmusic/music_classes.h"
 #include "win32/sdl_system.h"
 
 namespace platform {
@@ -11,6 +12,7 @@ namespace platform {
 void UseRealPlatform()
 {
     win32::Install(std::make_unique<win32::SdlSystem>());
+    dmusic::InstallRealAudio();
     dinput::UseSdlJoysticks();
 }
 

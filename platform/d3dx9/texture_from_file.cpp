@@ -1,0 +1,110 @@
+// Textures from BMP, PNG and JPEG files. The picture is decoded, the colour key applied to
+// it, and its pixels copied unscaled into a single-level A8R8G8B8 texture of the device.
+//
+// Results: D3DERR_INVALIDCALL for a missing device, file name or texture pointer;
+// D3DERR_NOTAVAILABLE when the file cannot be read or is over 64 MiB; D3DXERR_INVALIDDATA
+// when it holds no picture we can decode; otherwise what the device's CreateTexture,
+// LockRect or UnlockRect answered.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "d3dx9tex.h"
+#include "image.h"
+#include "load_observer.h"
+
+namespace {
+
+constexpr std::streamoff kMaxFileBytes = std::streamoff(64) << 20;
+
+bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(name, error)) return false;
+    std::ifstream file(name, std::ios::binary | std::ios::ate);
+    if (!file) return false;
+    std::streamoff size = file.tellg();
+    if (size < 0 || size > kMaxFileBytes) return false;
+    bytes.resize(size_t(size));
+    file.seekg(0);
+    return bool(file.read(reinterpret_cast<char*>(bytes.data()), size));
+}
+
+// A texel equal to the key, read as an opaque colour, becomes transparent black.
+void ApplyColourKey(d3dx9::Image& image, D3DCOLOR colourKey)
+{
+    if (colourKey == 0) return;
+    uint32_t key = colourKey | 0xFF000000u;
+    std::replace(image.pixels.begin(), image.pixels.end(), key, 0u);
+}
+
+// Pictures are never resampled, whatever the filter: a texture of another size holds the
+// picture at its top-left corner, cut off or padded with transparent black.
+HRESULT FillTexture(IDirect3DTexture9* texture, UINT width, UINT height, const d3dx9::Image& image)
+{
+    D3DLOCKED_RECT locked;
+    HRESULT result = texture->LockRect(0, &locked, nullptr, 0);
+    if (FAILED(result)) return result;
+    UINT copied = std::min(width, image.width);
+    for (UINT y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(locked.pBits) + size_t(y) * locked.Pitch);
+        std::fill(row, row + width, 0u);
+        if (y < image.height) std::copy_n(&image.pixels[size_t(y) * image.width], copied, row);
+    }
+    return texture->UnlockRect(0);
+}
+
+HRESULT LoadTexture(IDirect3DDevice9* device, const char* file, UINT width, UINT height, D3DPOOL pool,
+                    D3DCOLOR colourKey, D3DXIMAGE_INFO* sourceInfo, IDirect3DTexture9** texture)
+{
+    if (!texture) return D3DERR_INVALIDCALL;
+    *texture = nullptr;
+    if (!device || !file) return D3DERR_INVALIDCALL;
+
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(file, bytes)) return D3DERR_NOTAVAILABLE;
+    d3dx9::Image image;
+    if (!d3dx9::DecodeImage(bytes.data(), bytes.size(), image)) return D3DXERR_INVALIDDATA;
+    ApplyColourKey(image, colourKey);
+
+    if (width == 0 || width == D3DX_DEFAULT) width = image.width;
+    if (height == 0 || height == D3DX_DEFAULT) height = image.height;
+    IDirect3DTexture9* made = nullptr;
+    HRESULT result = device->CreateTexture(width, height, 1, 0, D3DFMT_A8R8G8B8, pool, &made, nullptr);
+    if (FAILED(result)) return result;
+    result = FillTexture(made, width, height, image);
+    if (FAILED(result)) {
+        made->Release();
+        return result;
+    }
+    if (sourceInfo) {
+        // The format is the one the picture was decoded to, whatever the file stored.
+        *sourceInfo = {image.width, image.height, 1, 1, D3DFMT_A8R8G8B8, D3DRTYPE_TEXTURE, image.format};
+    }
+    *texture = made;
+    return D3D_OK;
+}
+
+std::string Quoted(const char* file) { return std::string("\"") + (file ? file : "") + "\""; }
+
+}  // namespace
+
+HRESULT WINAPI D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, LPCSTR file, UINT width, UINT height,
+                                            UINT mipLevels, DWORD usage, D3DFORMAT format, D3DPOOL pool,
+                                            DWORD filter, DWORD mipFilter, D3DCOLOR colourKey,
+                                            D3DXIMAGE_INFO* sourceInfo, PALETTEENTRY*, IDirect3DTexture9** texture)
+{
+    d3dx9::NotifyLoad("D3DXCreateTextureFromFileExA(" + Quoted(file) + ", " + std::to_string(width) + ", " +
+                      std::to_string(height) + ", " + std::to_string(mipLevels) + ", " + std::to_string(usage) +
+                      ", " + std::to_string(DWORD(format)) + ", " + std::to_string(DWORD(pool)) + ", " +
+                      std::to_string(filter) + ", " + std::to_string(mipFilter) + ", " +
+                      std::to_string(colourKey) + ")");
+    return LoadTexture(device, file, width, height, pool, colourKey, sourceInfo, texture);
+}
+
+HRESULT WINAPI D3DXCreateTextureFromFileA(IDirect3DDevice9* device, LPCSTR file, IDirect3DTexture9** texture)
+{
+    d3dx9::NotifyLoad("D3DXCreateTextureFromFileA(" + Quoted(file) + ")");
+    return LoadTexture(device, file, D3DX_DEFAULT, D3DX_DEFAULT, D3DPOOL_MANAGED, 0, nullptr, texture);
+}

@@ -1,0 +1,150 @@
+// The performance over FluidSynth. The player is driven by the samples the synthesiser
+// renders (no timer thread), so the music keeps time with the mix exactly.
+#include "performance.h"
+
+#include <fluidsynth.h>
+
+#include <climits>
+
+#include "segment.h"
+
+namespace dmusic {
+
+namespace {
+
+constexpr double kSynthGain = 0.5;  // TimGM6mb is quiet: this puts the tunes near -21 dB, under the effects
+constexpr float kFullScale = 32767.0f;  // the synthesiser's 1.0 in 16-bit sample units
+
+// FluidSynth's warnings about a tune's details are no concern of the player's.
+void QuietenSynthesiserLog()
+{
+    static const bool quiet = [] {
+        fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
+        fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
+        fluid_set_log_function(FLUID_DBG, nullptr, nullptr);
+        return true;
+    }();
+    (void)quiet;
+}
+
+bool KnownPathType(DWORD type)
+{
+    return type == DMUS_APATH_SHARED_STEREOPLUSREVERB || type == DMUS_APATH_DYNAMIC_3D ||
+           type == DMUS_APATH_DYNAMIC_MONO || type == DMUS_APATH_DYNAMIC_STEREO;
+}
+
+}  // namespace
+
+Performance::Performance(MixerSource mixers, std::string soundFontPath)
+    : mixers_(std::move(mixers)), soundFontPath_(std::move(soundFontPath))
+{
+}
+
+Performance::~Performance() { CloseDown(); }
+
+HRESULT Performance::InitAudio(IDirectMusic** directMusic, IDirectSound** directSound, HWND, DWORD defaultPathType,
+                               DWORD channelCount, DWORD, DMUS_AUDIOPARAMS* params)
+{
+    if (synth_) return DMUS_E_ALREADY_INITED;
+    // The performance makes its own synthesiser and shares the mixer; it hands out
+    // neither a DirectMusic nor a DirectSound object.
+    if (directMusic || directSound || params) return E_NOTIMPL;
+    if (!KnownPathType(defaultPathType) || channelCount == 0) return E_INVALIDARG;
+    std::shared_ptr<dsound::Mixer> mixer = mixers_ ? mixers_() : nullptr;
+    if (!mixer) return E_FAIL;
+
+    QuietenSynthesiserLog();
+    fluid_settings_t* settings = new_fluid_settings();
+    if (!settings) return E_OUTOFMEMORY;
+    fluid_settings_setnum(settings, "synth.sample-rate", double(mixer->Rate()));
+    fluid_settings_setnum(settings, "synth.gain", kSynthGain);
+    fluid_settings_setstr(settings, "player.timing-source", "sample");
+    fluid_synth_t* synth = new_fluid_synth(settings);
+    // The whole General MIDI set loads now, before the mixer can see the synthesiser.
+    if (!synth || fluid_synth_sfload(synth, soundFontPath_.c_str(), 1) == FLUID_FAILED) {
+        if (synth) delete_fluid_synth(synth);
+        delete_fluid_settings(settings);
+        return E_FAIL;
+    }
+    settings_ = settings;
+    synth_ = synth;
+    mixer_ = std::move(mixer);
+    auto lock = mixer_->Lock();
+    mixer_->AddStream(this);
+    return S_OK;
+}
+
+HRESULT Performance::PlaySegmentEx(IUnknown* source, WCHAR*, IUnknown*, DWORD, LONGLONG,
+                                   IDirectMusicSegmentState** segmentState, IUnknown*, IUnknown*)
+{
+    if (segmentState) *segmentState = nullptr;
+    if (!synth_) return DMUS_E_NOT_INIT;
+    const auto* segment = dynamic_cast<const Segment*>(source);
+    if (!segment) return E_INVALIDARG;
+
+    auto lock = mixer_->Lock();
+    // A new primary segment replaces the one that plays.
+    StopPlayer();
+    if (segment->Midi().empty()) return S_OK;  // a segment made empty plays nothing
+    fluid_player_t* player = new_fluid_player(synth_);
+    if (!player) return E_OUTOFMEMORY;
+    const DWORD repeats = segment->Repeats();
+    const int plays = repeats == DMUS_SEG_REPEAT_INFINITE ? -1 : repeats >= DWORD(INT_MAX) ? INT_MAX : int(repeats) + 1;
+    if (fluid_player_add_mem(player, segment->Midi().data(), segment->Midi().size()) == FLUID_FAILED ||
+        fluid_player_set_loop(player, plays) == FLUID_FAILED || fluid_player_play(player) == FLUID_FAILED) {
+        delete_fluid_player(player);
+        return E_FAIL;
+    }
+    player_ = player;
+    playing_ = segment;
+    return S_OK;
+}
+
+HRESULT Performance::StopEx(IUnknown* object, LONGLONG, DWORD)
+{
+    if (!synth_) return DMUS_E_NOT_INIT;
+    auto lock = mixer_->Lock();
+    // Null stops everything; a segment stops only when it is the one playing.
+    if (!object || dynamic_cast<const Segment*>(object) == playing_) StopPlayer();
+    return S_OK;
+}
+
+HRESULT Performance::CloseDown()
+{
+    if (!synth_) return S_OK;
+    {
+        auto lock = mixer_->Lock();
+        StopPlayer();
+        mixer_->RemoveStream(this);
+    }
+    delete_fluid_synth(synth_);
+    delete_fluid_settings(settings_);
+    synth_ = nullptr;
+    settings_ = nullptr;
+    mixer_.reset();
+    return S_OK;
+}
+
+void Performance::StopPlayer()
+{
+    if (!player_) return;
+    fluid_player_stop(player_);
+    delete_fluid_player(player_);
+    player_ = nullptr;
+    playing_ = nullptr;
+    fluid_synth_all_sounds_off(synth_, -1);
+}
+
+void Performance::MixInto(float* mix, int frames)
+{
+    // Rendered only while a tune is there, so a stopped tune leaves no reverberation
+    // behind; a tune that ended by itself rings out.
+    if (!player_) return;
+    fluid_synth_write_float(synth_, frames, left_.data(), 0, 1, right_.data(), 0, 1);
+    for (int i = 0; i < frames; ++i) {
+        mix[2 * i] += left_[size_t(i)] * kFullScale;
+        mix[2 * i + 1] += right_[size_t(i)] * kFullScale;
+    }
+}
+
+}  // namespace dmusic

@@ -1,0 +1,41 @@
+// The generator writes the same sounds and tunes, byte for byte, on every run.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "makedata.h"
+#include "sound_files.h"
+
+namespace {
+
+void Generate(const std::filesystem::path& dataDir)
+{
+    int found = 0;
+    for (const makedata::NamedGenerator& generator : makedata::Generators()) {
+        if (std::string(generator.name) == "sounds" || std::string(generator.name) == "tunes") {
+            generator.generate(dataDir);
+            ++found;
+        }
+    }
+    EXPECT_EQ(found, 2);
+}
+
+TEST(SoundData, IsTheSameOnEveryRun)
+{
+    const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "veltrane-sound-data";
+    std::filesystem::remove_all(scratch);
+    Generate(scratch / "first");
+    Generate(scratch / "second");
+    const char* const files[] = {"enter.wav", "shot.wav", "EnemyDie.wav", "damege.wav", "siren.wav", "laser.wav",
+                                 "BossDie.wav", "title.mid", "stage01.mid", "boss.mid", "ending.mid"};
+    for (const char* file : files) {
+        const auto first = soundtest::ReadBytes(scratch / "first" / "snd" / file);
+        EXPECT_FALSE(first.empty()) << file;
+        EXPECT_EQ(first, soundtest::ReadBytes(scratch / "second" / "snd" / file)) << file;
+        EXPECT_EQ(first, soundtest::ReadBytes(std::filesystem::path("DATA/snd") / file)) << file << " differs from the build's";
+    }
+    std::filesystem::remove_all(scratch);
+}
+
+}  // namespace
