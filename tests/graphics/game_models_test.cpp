@@ -1,16 +1,10 @@
 // Every model of the DATA folder, as the stage loading uses it: loaded with its textures,
 // measured, drawn face by face and hit by a ray (fake device, the build folder as working
 // directory).
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstring>
 
-#include "fake/call_log.h"
-#include "fake/fake.h"
-#include "fake/fake_d3d9.h"
-#include "graphics/models.h"
-#include "shell/startup.h"
+#include "graphics/model_fixture.h"
 
 namespace {
 
@@ -55,27 +49,7 @@ void FirstFace(ID3DXMesh* mesh, D3DXVECTOR3& centre, D3DXVECTOR3& normal)
     normal = n / std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
 }
 
-class GameModelsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        g_d3d = Direct3DCreate9(D3D_SDK_VERSION);
-        D3DPRESENT_PARAMETERS params = {};
-        ASSERT_EQ(g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING, &params,
-                                      &g_device),
-                  D3D_OK);
-    }
-
-    void TearDown() override
-    {
-        if (g_device) g_device->Release();
-        if (g_d3d) g_d3d->Release();
-        g_device = nullptr;
-        g_d3d = nullptr;
-    }
-
-    fake::Installed installed_;
-};
+using GameModelsTest = ModelFixture;
 
 }  // namespace
 
@@ -86,7 +60,7 @@ TEST_F(GameModelsTest, EveryModelLoadsMeasuresDrawsAndStopsARay)
     for (const char* file : kModels) {
         SCOPED_TRACE(file);
         fake::ClearCalls();
-        GameObject model;
+        GameObject& model = Owner();
         ASSERT_EQ(LoadModel(&model, file, &pos, &rot, &scale, colour), 0);
         EXPECT_TRUE(fake::CallsStartingWith("MessageBoxA").empty());
         // Every texture the file names is there.
@@ -119,13 +93,5 @@ TEST_F(GameModelsTest, EveryModelLoadsMeasuresDrawsAndStopsARay)
                   D3D_OK);
         EXPECT_TRUE(hit);
         EXPECT_LE(distance, away + 1e-3f);
-
-        for (DWORD i = 0; i < model.materialCount; ++i)
-            if (model.textures[i]) model.textures[i]->Release();
-        delete[] model.textures;
-        delete[] model.materials;
-        delete model.sphereMaterial;
-        model.sphereMesh->Release();
-        model.mesh->Release();
     }
 }

@@ -1,18 +1,12 @@
 // LoadModel, ComputeBoundingSphere and DrawModel on the fake device.
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cmath>
 #include <cstring>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 
-#include "fake/call_log.h"
-#include "fake/fake.h"
-#include "fake/fake_d3d9.h"
-#include "graphics/models.h"
-#include "shell/startup.h"
+#include "graphics/model_fixture.h"
 
 namespace {
 
@@ -44,7 +38,7 @@ std::vector<uint8_t> TinyBmp()
     return bmp;
 }
 
-class ModelsTest : public ::testing::Test {
+class ModelsTest : public ModelFixture {
 protected:
     void SetUp() override
     {
@@ -61,50 +55,17 @@ protected:
         std::ofstream(folder_ / "models" / "pics" / "missing.png") << "not a picture either";
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(folder_);
-
-        g_d3d = Direct3DCreate9(D3D_SDK_VERSION);
-        D3DPRESENT_PARAMETERS params = {};
-        ASSERT_EQ(g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING, &params,
-                                      &g_device),
-                  D3D_OK);
-        fake::ClearCalls();
+        ModelFixture::SetUp();
     }
 
     void TearDown() override
     {
-        for (GameObject& object : owners_) Free(object);
-        if (g_device) g_device->Release();
-        if (g_d3d) g_d3d->Release();
-        g_device = nullptr;
-        g_d3d = nullptr;
+        ModelFixture::TearDown();
         std::filesystem::current_path(previous_);
         std::filesystem::remove_all(folder_);
     }
 
-    // What the game never frees, freed here for the leak checker.
-    static void Free(GameObject& object)
-    {
-        for (DWORD i = 0; object.textures && i < object.materialCount; ++i)
-            if (object.textures[i]) object.textures[i]->Release();
-        delete[] object.textures;
-        delete[] object.materials;
-        delete object.sphereMaterial;
-        if (object.sphereMesh) object.sphereMesh->Release();
-        if (object.mesh) object.mesh->Release();
-    }
-
-    // A fresh object that the fixture frees afterwards.
-    GameObject& Owner() { return owners_.emplace_back(); }
-
-    static HRESULT Load(GameObject& object, const char* file, D3DXVECTOR3 pos, D3DXVECTOR3 rot, D3DXVECTOR3 scale,
-                        const float (&colour)[4])
-    {
-        return LoadModel(&object, file, &pos, &rot, &scale, colour);
-    }
-
     std::filesystem::path folder_, previous_;
-    std::deque<GameObject> owners_;
-    fake::Installed installed_;
 };
 
 D3DXVECTOR3 Transformed(const D3DMATRIX& m, float x, float y, float z)
