@@ -106,7 +106,7 @@ TEST_F(IntersectTest, NullMeshFailsWithoutAHit)
     EXPECT_EQ(distance, 7.0f);
 }
 
-TEST_F(MeshTest, SphereHasItsVerticesOnTheRadiusAndOutwardFaces)
+TEST_F(MeshTest, SphereHasItsSizeAndOutwardFaces)
 {
     ID3DXMesh* sphere = nullptr;
     ASSERT_EQ(D3DXCreateSphere(device_, 2.5f, 24, 24, &sphere, nullptr), D3D_OK);
