@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include "d3d9/direct3d.h"
+#include "d3d9/gl_direct3d.h"
 #include "dinput/direct_input.h"
 #include "dmusic/music_classes.h"
 #include "win32/sdl_system.h"
@@ -12,6 +14,7 @@ namespace platform {
 void UseRealPlatform()
 {
     win32::Install(std::make_unique<win32::SdlSystem>());
+    d3d9::SetDirect3DFactory(d3d9::CreateGlDirect3D);
     dmusic::InstallRealAudio();
     dinput::UseSdlJoysticks();
 }

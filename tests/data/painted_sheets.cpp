@@ -4,17 +4,15 @@
 #include <algorithm>
 #include <memory>
 
-const sheets::Canvas& PaintedSheet(SheetIndex index)
+SheetTexture::SheetTexture(const sheets::Canvas& canvas)
+    : width(canvas.Width()), height(canvas.Height()), rgb(canvas.Rgb8())
 {
-    static std::unique_ptr<sheets::Canvas> painted[sheets::kSheets.size()];
-    if (!painted[index]) painted[index] = std::make_unique<sheets::Canvas>(sheets::kSheets[index].paint());
-    return *painted[index];
 }
 
 const SheetTexture& SheetAsLoaded(SheetIndex index)
 {
     static std::unique_ptr<SheetTexture> loaded[sheets::kSheets.size()];
-    if (!loaded[index]) loaded[index] = std::make_unique<SheetTexture>(PaintedSheet(index));
+    if (!loaded[index]) loaded[index] = std::make_unique<SheetTexture>(sheets::kSheets[index].paint());
     return *loaded[index];
 }
 

@@ -2,14 +2,21 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "sheets/sheets.h"
-#include "software_screen.h"
 
 // Index into sheets::kSheets: scoreboard, title, game, glyphs, ending.
 enum SheetIndex { kScoreboard, kTitle, kGame, kGlyphs, kEnding };
 
-const sheets::Canvas& PaintedSheet(SheetIndex index);
+// A painted sheet in 8-bit RGB, the colours its file holds; exact black is what the
+// loader's colour key makes transparent.
+struct SheetTexture {
+    explicit SheetTexture(const sheets::Canvas& canvas);
+    int width, height;
+    std::vector<std::uint8_t> rgb;
+};
+
 const SheetTexture& SheetAsLoaded(SheetIndex index);
 
 // How many texels of the rectangle are not the colour key, and the brightest channel.

@@ -1,26 +1,11 @@
 // The sprite sheets: their files, and the cells the game cuts from them.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
-#include "painted_sheets.h"
-#include "sheets/bmp.h"
+#include "sheet_device.h"
 
 using namespace sheets;
 
 namespace {
-
-std::vector<std::uint8_t> ReadFile(const std::filesystem::path& file)
-{
-    std::ifstream stream(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
-
-std::uint32_t Read32(const std::vector<std::uint8_t>& bytes, std::size_t at)
-{
-    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | std::uint32_t(bytes[at + 3]) << 24;
-}
 
 bool Lit(const SheetTexture& sheet, int x, int y)
 {
@@ -60,22 +45,47 @@ bool Inside(const Rect& r, int x, int y) { return x >= r.left && x < r.right && 
 
 }  // namespace
 
-// The generator's run at build time wrote exactly what the painters paint now: 24-bit
-// files of the sizes the game asks for.
-TEST(Sheets, FilesInDataHoldThePaintedSheets)
+// The generator's run at build time wrote what the painters paint now, in files the
+// game's loader reads at the sizes the game asks for: keyed black turns transparent and
+// every other texel keeps its colour, opaque.
+TEST_F(SheetDeviceTest, LoaderReadsThePaintedSheetsFromData)
 {
     for (std::size_t i = 0; i < kSheets.size(); ++i) {
+        SCOPED_TRACE(kSheets[i].size.file);
         const SheetSize size = kSheets[i].size;
-        SCOPED_TRACE(size.file);
-        const std::vector<std::uint8_t> file = ReadFile(std::filesystem::path("DATA/pic") / size.file);
-        ASSERT_GE(file.size(), 54u);
-        EXPECT_EQ(file[0], 'B');
-        EXPECT_EQ(file[1], 'M');
-        EXPECT_EQ(Read32(file, 18), std::uint32_t(size.width));
-        EXPECT_EQ(Read32(file, 22), std::uint32_t(size.height));
-        EXPECT_EQ(file[28], 24);
-        EXPECT_EQ(Read32(file, 2), file.size());
-        EXPECT_TRUE(file == EncodeBmp(PaintedSheet(SheetIndex(i)))) << "the file differs from a fresh painting";
+        // The file's own size, asked for with 0 and 0 as the loader allows.
+        IDirect3DTexture9* own = nullptr;
+        LoadTexture(&own, SheetFile(i).c_str(), 0, 0, 0xFF000000);
+        ASSERT_NE(own, nullptr);
+        D3DSURFACE_DESC desc = {};
+        own->GetLevelDesc(0, &desc);
+        own->Release();
+        EXPECT_EQ(desc.Width, UINT(size.width));
+        EXPECT_EQ(desc.Height, UINT(size.height));
+
+        const SheetTexture& painted = SheetAsLoaded(SheetIndex(i));
+        ASSERT_EQ(painted.width, size.width);
+        ASSERT_EQ(painted.height, size.height);
+        D3DLOCKED_RECT locked = {};
+        ASSERT_EQ(sheets_[i]->LockRect(0, &locked, nullptr, D3DLOCK_READONLY), D3D_OK);
+        int keyed = 0, opaque = 0, wrong = 0;
+        for (int y = 0; y < painted.height; ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(locked.pBits) +
+                                                                      std::size_t(y) * locked.Pitch);
+            for (int x = 0; x < painted.width; ++x) {
+                const std::uint8_t* p = &painted.rgb[(std::size_t(y) * painted.width + x) * 3];
+                const std::uint32_t colour = std::uint32_t(p[0]) << 16 | p[1] << 8 | p[2];
+                const std::uint32_t expected = colour ? 0xFF000000u | colour : 0u;
+                (colour ? opaque : keyed) += 1;
+                if (row[x] != expected && wrong++ < 5) {
+                    ADD_FAILURE() << std::hex << row[x] << " at " << std::dec << x << ", " << y;
+                }
+            }
+        }
+        sheets_[i]->UnlockRect(0);
+        EXPECT_EQ(wrong, 0);
+        EXPECT_GT(keyed, 0);
+        EXPECT_GT(opaque, 0);
     }
 }
 

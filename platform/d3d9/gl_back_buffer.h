@@ -1,0 +1,44 @@
+// The back buffer: an offscreen framebuffer of the size the game asked for. Its colour has
+// no alpha channel (as D3DFMT_X8R8G8B8 has none), so a blend factor of destination alpha
+// reads 1 and the game's glow blends add light.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "d3d9.h"
+#include "gl_context.h"
+#include "letterbox.h"
+
+namespace d3d9 {
+
+class GlBackBuffer {
+public:
+    // depthFormat: D3DFMT_D16, D3DFMT_D24S8, or D3DFMT_UNKNOWN for no depth buffer.
+    // False (and nothing made) when the driver cannot make it. The context must be current.
+    bool Create(const GlFunctions& gl, UINT width, UINT height, D3DFORMAT depthFormat);
+    void Destroy(const GlFunctions& gl);
+
+    // Binds it for drawing and reading.
+    void Bind(const GlFunctions& gl) const;
+    // Scales the picture into the rectangle of the window's framebuffer, black around it.
+    // Leaves the window's framebuffer bound for drawing.
+    void CopyToWindow(const GlFunctions& gl, const ScreenRect& rect) const;
+    // Rows top first, 0xAARRGGBB words (alpha 0xFF).
+    std::vector<uint32_t> Read(const GlFunctions& gl) const;
+
+    UINT Width() const { return width_; }
+    UINT Height() const { return height_; }
+    bool HasDepth() const { return depth_ != 0; }
+    bool HasStencil() const { return hasStencil_; }
+
+private:
+    GLuint framebuffer_ = 0;
+    GLuint colour_ = 0;
+    GLuint depth_ = 0;
+    bool hasStencil_ = false;
+    UINT width_ = 0;
+    UINT height_ = 0;
+};
+
+}  // namespace d3d9

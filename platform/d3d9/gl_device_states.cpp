@@ -1,0 +1,226 @@
+// The device's state setters and getters. They only record; the next draw brings OpenGL
+// up to date (gl_pipeline.cpp).
+#include <cmath>
+
+#include "gl_device.h"
+
+namespace d3d9 {
+
+namespace {
+
+bool IsTextureTransform(D3DTRANSFORMSTATETYPE state)
+{
+    return state >= D3DTS_TEXTURE0 && state < D3DTS_TEXTURE0 + kTextureStages;
+}
+
+// Swaps the reference held in `slot` for one on `resource` (which may be null).
+template <class Resource>
+void Hold(Resource*& slot, Resource* resource)
+{
+    if (resource) resource->AddRef();
+    if (slot) slot->Release();
+    slot = resource;
+}
+
+}  // namespace
+
+HRESULT GlDevice::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix)
+{
+    if (!matrix) return D3DERR_INVALIDCALL;
+    switch (state) {
+    case D3DTS_WORLD:
+        world_ = *matrix;
+        break;
+    case D3DTS_VIEW:
+        view_ = *matrix;
+        dirty_ |= kDirtyLights;  // lights are given in world space
+        break;
+    case D3DTS_PROJECTION:
+        projection_ = *matrix;
+        break;
+    default:
+        if (!IsTextureTransform(state)) return D3DERR_INVALIDCALL;
+        textureMatrices_[state - D3DTS_TEXTURE0] = *matrix;
+        return D3D_OK;
+    }
+    dirty_ |= kDirtyTransforms;
+    return D3D_OK;
+}
+
+HRESULT GlDevice::GetTransform(D3DTRANSFORMSTATETYPE state, D3DMATRIX* matrix)
+{
+    if (!matrix) return D3DERR_INVALIDCALL;
+    switch (state) {
+    case D3DTS_WORLD:
+        *matrix = world_;
+        return D3D_OK;
+    case D3DTS_VIEW:
+        *matrix = view_;
+        return D3D_OK;
+    case D3DTS_PROJECTION:
+        *matrix = projection_;
+        return D3D_OK;
+    default:
+        if (!IsTextureTransform(state)) return D3DERR_INVALIDCALL;
+        *matrix = textureMatrices_[state - D3DTS_TEXTURE0];
+        return D3D_OK;
+    }
+}
+
+HRESULT GlDevice::SetLight(DWORD index, const D3DLIGHT9* light)
+{
+    // Directional lights only: the game lights its models with one.
+    if (!light || index >= kLights || light->Type != D3DLIGHT_DIRECTIONAL) return D3DERR_INVALIDCALL;
+    const D3DVECTOR& d = light->Direction;
+    if (!(std::isfinite(d.x) && std::isfinite(d.y) && std::isfinite(d.z)) || (d.x == 0 && d.y == 0 && d.z == 0))
+        return D3DERR_INVALIDCALL;
+    lights_[index] = *light;
+    dirty_ |= kDirtyLights;
+    return D3D_OK;
+}
+
+HRESULT GlDevice::LightEnable(DWORD index, BOOL enable)
+{
+    if (index >= kLights) return D3DERR_INVALIDCALL;
+    lightEnabled_[index] = enable != FALSE;
+    dirty_ |= kDirtyLights;
+    return D3D_OK;
+}
+
+HRESULT GlDevice::SetMaterial(const D3DMATERIAL9* material)
+{
+    if (!material) return D3DERR_INVALIDCALL;
+    material_ = *material;
+    dirty_ |= kDirtyMaterial;
+    return D3D_OK;
+}
+
+HRESULT GlDevice::GetMaterial(D3DMATERIAL9* material)
+{
+    if (!material) return D3DERR_INVALIDCALL;
+    *material = material_;
+    return D3D_OK;
+}
+
+HRESULT GlDevice::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture)
+{
+    if (stage >= kTextureStages) return D3DERR_INVALIDCALL;
+    auto* memory = dynamic_cast<MemoryTexture*>(texture);
+    if (texture && !memory) return D3DERR_INVALIDCALL;  // not one of ours
+    Hold(textures_[stage], memory);
+    dirty_ |= kDirtyStage;
+    return D3D_OK;
+}
+
+HRESULT GlDevice::GetTexture(DWORD stage, IDirect3DBaseTexture9** texture)
+{
+    if (stage >= kTextureStages || !texture) return D3DERR_INVALIDCALL;
+    *texture = textures_[stage];
+    if (*texture) (*texture)->AddRef();
+    return D3D_OK;
+}
+
+HRESULT GlDevice::SetRenderState(D3DRENDERSTATETYPE state, DWORD value)
+{
+    if (!IsValidRenderState(state, value)) return D3DERR_INVALIDCALL;
+    renderStates_[state] = value;
+    switch (state) {
+    case D3DRS_ALPHABLENDENABLE:
+    case D3DRS_SRCBLEND:
+    case D3DRS_DESTBLEND:
+    case D3DRS_BLENDOP:
+        dirty_ |= kDirtyBlend;
+        break;
+    case D3DRS_ZENABLE:
+    case D3DRS_ZWRITEENABLE:
+    case D3DRS_ZFUNC:
+        dirty_ |= kDirtyDepth;
+        break;
+    case D3DRS_ALPHATESTENABLE:
+    case D3DRS_ALPHAREF:
+    case D3DRS_ALPHAFUNC:
+        dirty_ |= kDirtyAlphaTest;
+        break;
+    case D3DRS_SPECULARENABLE:
+    case D3DRS_AMBIENT:
+        dirty_ |= kDirtyMaterial;
+        break;
+    default:
+        dirty_ |= kDirtyRaster;  // the rest are read at every draw or are raster switches
+        break;
+    }
+    return D3D_OK;
+}
+
+HRESULT GlDevice::GetRenderState(D3DRENDERSTATETYPE state, DWORD* value)
+{
+    if (!value || !IsRenderState(state)) return D3DERR_INVALIDCALL;
+    *value = renderStates_[state];
+    return D3D_OK;
+}
+
+HRESULT GlDevice::SetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type, DWORD value)
+{
+    if (stage >= kTextureStages || !IsValidStageState(type, value)) return D3DERR_INVALIDCALL;
+    stageStates_[stage][type] = value;
+    dirty_ |= kDirtyStage;
+    return D3D_OK;
+}
+
+HRESULT GlDevice::GetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type, DWORD* value)
+{
+    if (stage >= kTextureStages || !value || !IsStageState(type)) return D3DERR_INVALIDCALL;
+    *value = stageStates_[stage][type];
+    return D3D_OK;
+}
+
+HRESULT GlDevice::SetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD value)
+{
+    if (sampler >= kSamplers || !IsSamplerState(type) || !IsValidSamplerState(type, value))
+        return D3DERR_INVALIDCALL;
+    samplerStates_[sampler][type] = value;
+    return D3D_OK;
+}
+
+HRESULT GlDevice::GetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD* value)
+{
+    if (sampler >= kSamplers || !value || !IsSamplerState(type)) return D3DERR_INVALIDCALL;
+    *value = samplerStates_[sampler][type];
+    return D3D_OK;
+}
+
+HRESULT GlDevice::SetFVF(DWORD fvf)
+{
+    // 0, the format a device starts with, names no vertex: nothing draws until another is set.
+    VertexLayout layout;
+    if (fvf != 0 && !DescribeVertexFormat(fvf, &layout)) return D3DERR_INVALIDCALL;
+    fvf_ = fvf;
+    return D3D_OK;
+}
+
+HRESULT GlDevice::GetFVF(DWORD* fvf)
+{
+    if (!fvf) return D3DERR_INVALIDCALL;
+    *fvf = fvf_;
+    return D3D_OK;
+}
+
+HRESULT GlDevice::SetStreamSource(UINT stream, IDirect3DVertexBuffer9* buffer, UINT offset, UINT stride)
+{
+    auto* memory = dynamic_cast<MemoryVertexBuffer*>(buffer);
+    if (stream != 0 || (buffer && !memory)) return D3DERR_INVALIDCALL;
+    Hold(stream_, memory);
+    streamOffset_ = offset;
+    streamStride_ = stride;
+    return D3D_OK;
+}
+
+HRESULT GlDevice::SetIndices(IDirect3DIndexBuffer9* buffer)
+{
+    auto* memory = dynamic_cast<MemoryIndexBuffer*>(buffer);
+    if (buffer && !memory) return D3DERR_INVALIDCALL;
+    Hold(indices_, memory);
+    return D3D_OK;
+}
+
+}  // namespace d3d9
