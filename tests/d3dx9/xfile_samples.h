@@ -15,6 +15,10 @@ namespace xsamples {
 // transform; comments of both kinds and a template declaration.
 std::string CubeText(std::string_view version = "0303");
 
+// A text file of one Mesh, a cube of side 2 about the origin (8 positions, 6 quads, per-face
+// normals), with extra (a material list, say) added inside the Mesh.
+std::string PlainCube(std::string_view extra);
+
 // The body of a text file (after its 16-byte header) as binary tokens, with floats of
 // floatBytes (4 or 8). Consecutive integers become one integer list, consecutive floats
 // one float list.

@@ -6,26 +6,14 @@
 
 #include "d3d9/gl_render_fixture.h"
 #include "d3dx9.h"
+#include "d3dx9/xfile_samples.h"
 #include "graphics/models.h"
 #include "shell/startup.h"
 
 namespace {
 
-// A plain cube of side 2 about the origin, white, without a texture.
-const char* kCube = R"(xof 0303txt 0032
-Mesh {
- 8;
- -1.0;-1.0;-1.0;, -1.0;1.0;-1.0;, 1.0;1.0;-1.0;, 1.0;-1.0;-1.0;,
- -1.0;-1.0;1.0;, -1.0;1.0;1.0;, 1.0;1.0;1.0;, 1.0;-1.0;1.0;;
- 6; 4;0,1,2,3;, 4;7,6,5,4;, 4;4,5,1,0;, 4;3,2,6,7;, 4;1,5,6,2;, 4;4,0,3,7;;
- MeshNormals {
-  6; 0.0;0.0;-1.0;, 0.0;0.0;1.0;, -1.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;, 0.0;-1.0;0.0;;
-  6; 4;0,0,0,0;, 4;1,1,1,1;, 4;2,2,2,2;, 4;3,3,3,3;, 4;4,4,4,4;, 4;5,5,5,5;;
- }
- MeshMaterialList { 1; 1; 0;; Material { 1.0;1.0;1.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; } }
-}
-)";
-
+// White, without a texture.
+const char* kWhite = "MeshMaterialList { 1; 1; 0;; Material { 1.0;1.0;1.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; } }";
 class ModelRenderTest : public render_test::GlRenderTest {
 protected:
     void TearDown() override
@@ -47,7 +35,7 @@ protected:
 
 TEST_F(ModelRenderTest, TheFaceTowardsTheLightTakesTheObjectsColourTwice)
 {
-    std::ofstream(file_) << kCube;
+    std::ofstream(file_) << xsamples::PlainCube(kWhite);
     g_device = device_;
     SetupRenderStates();
     const D3DXVECTOR3 pos(0, 0, 0), rot(-90, 0, 0), scale(1, 1, 1);

@@ -6,28 +6,21 @@
 #include <filesystem>
 #include <fstream>
 
+#include "d3dx9/xfile_samples.h"
 #include "graphics/model_fixture.h"
 
 namespace {
 
-// A cube of side 2 about the origin with three materials: diffuse (0.2, 0.4, 0.6) and a
-// texture in the working directory's pics folder, one naming a missing texture, and one
-// with an empty name.
-const char* kModel = R"(xof 0303txt 0032
-Mesh {
- 8;
- -1.0;-1.0;-1.0;, -1.0;1.0;-1.0;, 1.0;1.0;-1.0;, 1.0;-1.0;-1.0;,
- -1.0;-1.0;1.0;, -1.0;1.0;1.0;, 1.0;1.0;1.0;, 1.0;-1.0;1.0;;
- 6; 4;0,1,2,3;, 4;7,6,5,4;, 4;4,5,1,0;, 4;3,2,6,7;, 4;1,5,6,2;, 4;4,0,3,7;;
+// Three materials for the cube: diffuse (0.2, 0.4, 0.6) with a texture in the working
+// directory's pics folder, one naming a missing texture, and one with an empty name.
+const char* kMaterials = R"(
  MeshMaterialList {
   3; 6; 0,0,1,1,2,2;;
   Material { 0.2;0.4;0.6;1.0;; 5.0; 0.1;0.1;0.1;; 0.0;0.0;0.3;; TextureFilename { "pics/hull.bmp"; } }
   Material { 1.0;1.0;1.0;0.5;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; TextureFilename { "pics/missing.png"; } }
   Material { 0.5;0.5;0.5;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; TextureFilename { ""; } }
  }
-}
 )";
-
 // A 2 by 2 24-bit BMP.
 std::vector<uint8_t> TinyBmp()
 {
@@ -47,7 +40,7 @@ protected:
                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder_ / "models" / "pics");
         std::filesystem::create_directories(folder_ / "pics");
-        std::ofstream(folder_ / "models" / "cube.x") << kModel;
+        std::ofstream(folder_ / "models" / "cube.x") << xsamples::PlainCube(kMaterials);
         std::vector<uint8_t> bmp = TinyBmp();
         std::ofstream(folder_ / "pics" / "hull.bmp", std::ios::binary)
             .write(reinterpret_cast<const char*>(bmp.data()), bmp.size());
@@ -211,9 +204,9 @@ TEST_F(ModelsTest, DrawModelScalesThenTurnsThenMoves)
               (std::vector<std::string>{"SetTexture(0, " + fake::TextureLabel(craft.textures[0]) + ")",
                                         "SetTexture(0, null)", "SetTexture(0, null)"}));
     EXPECT_EQ(fake::CallsStartingWith("DrawIndexedPrimitive"),
-              (std::vector<std::string>{"DrawIndexedPrimitive(4, 0, 0, 8, 0, 4)",
-                                        "DrawIndexedPrimitive(4, 0, 0, 8, 12, 4)",
-                                        "DrawIndexedPrimitive(4, 0, 0, 8, 24, 4)"}));
+              (std::vector<std::string>{"DrawIndexedPrimitive(4, 0, 0, 24, 0, 4)",
+                                        "DrawIndexedPrimitive(4, 0, 0, 24, 12, 4)",
+                                        "DrawIndexedPrimitive(4, 0, 0, 24, 24, 4)"}));
     // Nothing is restored: the last subset's material and texture stay set.
     EXPECT_EQ(fake::Device().material.Ambient.r, 0.5f);
     EXPECT_EQ(fake::Device().Texture(0), "null");
