@@ -1,0 +1,55 @@
+// The game's device global on the fake device, and model objects that the tests free
+// afterwards (the game itself never frees a model's arrays).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "fake/call_log.h"
+#include "fake/fake.h"
+#include "fake/fake_d3d9.h"
+#include "graphics/models.h"
+#include "shell/startup.h"
+
+class ModelFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_d3d = Direct3DCreate9(D3D_SDK_VERSION);
+        D3DPRESENT_PARAMETERS params = {};
+        ASSERT_EQ(g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING, &params,
+                                      &g_device),
+                  D3D_OK);
+        fake::ClearCalls();
+    }
+
+    void TearDown() override
+    {
+        for (GameObject& object : owners_) {
+            for (DWORD i = 0; object.textures && i < object.materialCount; ++i)
+                if (object.textures[i]) object.textures[i]->Release();
+            delete[] object.textures;
+            delete[] object.materials;
+            delete object.sphereMaterial;
+            if (object.sphereMesh) object.sphereMesh->Release();
+            if (object.mesh) object.mesh->Release();
+        }
+        g_device->Release();
+        g_d3d->Release();
+        g_device = nullptr;
+        g_d3d = nullptr;
+    }
+
+    // A fresh object, freed after the test.
+    GameObject& Owner() { return owners_.emplace_back(); }
+
+    static HRESULT Load(GameObject& object, const char* file, D3DXVECTOR3 pos, D3DXVECTOR3 rot, D3DXVECTOR3 scale,
+                        const float (&colour)[4])
+    {
+        return LoadModel(&object, file, &pos, &rot, &scale, colour);
+    }
+
+    fake::Installed installed_;
+    std::deque<GameObject> owners_;
+};
