@@ -13,12 +13,17 @@
 #include "fake/fake_sound.h"
 #include "fake/fake_sprite.h"
 #include "fake/fake_win32.h"
+#include "input/joystick.h"
 #include "shell/main_loop.h"
 #include "shell/startup.h"
 
 class StartupTest : public ::testing::Test {
 protected:
-    void SetUp() override { fake::Install(); }
+    void SetUp() override
+    {
+        fake::Install();
+        g_joystickPresent = 0;  // as in a program that has not run; nothing else clears it
+    }
 
     void TearDown() override
     {
