@@ -2,6 +2,7 @@
 // wherever it is steered, and the boss's pods stand where shots and missiles are tested.
 #include <gtest/gtest.h>
 
+#include "graphics/model_fixture.h"
 #include "models/models.h"
 #include "scene_math.h"
 
@@ -42,14 +43,33 @@ TEST(ModelShapes, CraftIsAboutFourUnitsAcrossBeforeItsScale)
     EXPECT_NEAR(high - low, 4.0f, 0.5f);
 }
 
+// Distance along `direction` (unit length) from `origin` to the loaded mesh placed by
+// `world`, as D3DXIntersect finds it in model space; negative when the ray meets none.
+float RayDistance(ID3DXMesh* mesh, const D3DXMATRIX& world, Vec3 origin, Vec3 direction)
+{
+    D3DXMATRIX inverse;
+    D3DXMatrixInverse(&inverse, nullptr, &world);
+    const Vec3 start = scene::Transformed(origin, inverse);
+    const Vec3 along = scene::Transformed(origin + direction, inverse) - start;
+    const D3DXVECTOR3 position(start.x, start.y, start.z), towards(along.x, along.y, along.z);
+    BOOL hit = FALSE;
+    float distance = 0.0f;
+    EXPECT_EQ(D3DXIntersect(mesh, &position, &towards, &hit, nullptr, nullptr, nullptr, &distance, nullptr, nullptr),
+              D3D_OK);
+    return hit ? distance : -1.0f;
+}
+
+using BossModel = ModelFixture;
+
 // Shots and missiles fly at depth 0 while the boss bounces between depths -1 and 1; the
 // game looks for them 5.5 to 8.5 units beside the boss's centre at its own height. A shot
 // climbing there must meet a pod near that height, and one up the middle must meet
 // nothing at its depth, in the model as drawn and as the ray tests turn it (about x the
 // other way).
-TEST(ModelShapes, BossPodsStandWhereShotsAreTested)
+TEST_F(BossModel, PodsStandWhereShotsAreTested)
 {
-    const Mesh boss = BuildBoss();
+    GameObject& boss = Owner();
+    ASSERT_EQ(Load(boss, kBoss.file, {}, {}, {1, 1, 1}, kBoss.colour), 0);
     for (float xTurn : {kLoadRotationX, -kLoadRotationX}) {
         for (float depth : {-kBossMaxZ, 0.0f, kBossMaxZ}) {
             const Vec3 centre = {0.0f, kBossFightY, depth};
@@ -58,13 +78,13 @@ TEST(ModelShapes, BossPodsStandWhereShotsAreTested)
                 for (float out : {kBossFlankInner + 0.1f, kBossFlankInner + kBossFlankReach * 0.5f,
                                   kBossFlankInner + kBossFlankReach - 0.1f}) {
                     const Vec3 start = {side * out, kPlayMinY, 0.0f};
-                    const float distance = scene::RayDistance(boss, place, start, {0.0f, 1.0f, 0.0f});
+                    const float distance = RayDistance(boss.mesh, place, start, {0.0f, 1.0f, 0.0f});
                     ASSERT_GT(distance, 0.0f) << "x " << side * out << ", depth " << depth << ", turned " << xTurn;
                     EXPECT_NEAR(start.y + distance, kBossFightY, 4.0f);
                 }
             }
             for (float x : {0.0f, -3.0f, 3.0f}) {
-                EXPECT_LT(scene::RayDistance(boss, place, {x, kPlayMinY, 0.0f}, {0.0f, 1.0f, 0.0f}), 0.0f)
+                EXPECT_LT(RayDistance(boss.mesh, place, {x, kPlayMinY, 0.0f}, {0.0f, 1.0f, 0.0f}), 0.0f)
                     << "a shot up the middle at x " << x << " meets the boss at depth " << depth;
             }
         }

@@ -24,15 +24,27 @@ inline D3DXMATRIX WorldMatrix(float scale, Vec3 rotation, Vec3 position)
     return world;
 }
 
-inline D3DXMATRIX StageViewProjection()
+// The stage camera's view.
+inline D3DXMATRIX StageView()
 {
     const D3DXVECTOR3 eye(makedata::kStageEye.x, makedata::kStageEye.y, makedata::kStageEye.z);
     const D3DXVECTOR3 at(makedata::kStageLookAt.x, makedata::kStageLookAt.y, makedata::kStageLookAt.z);
     const D3DXVECTOR3 up(0.0f, 1.0f, 0.0f);
-    D3DXMATRIX view, projection;
-    D3DXMatrixLookAtLH(&view, &eye, &at, &up);
-    D3DXMatrixPerspectiveFovLH(&projection, makedata::kFieldOfView, makedata::kAspect, makedata::kNearPlane,
-                               makedata::kFarPlane);
+    D3DXMATRIX view;
+    return *D3DXMatrixLookAtLH(&view, &eye, &at, &up);
+}
+
+// The projection every model is drawn with.
+inline D3DXMATRIX StageProjection()
+{
+    D3DXMATRIX projection;
+    return *D3DXMatrixPerspectiveFovLH(&projection, makedata::kFieldOfView, makedata::kAspect, makedata::kNearPlane,
+                                       makedata::kFarPlane);
+}
+
+inline D3DXMATRIX StageViewProjection()
+{
+    D3DXMATRIX view = StageView(), projection = StageProjection();
     return *D3DXMatrixMultiply(&view, &view, &projection);
 }
 
@@ -44,27 +56,12 @@ inline Vec3 Transformed(Vec3 p, const D3DXMATRIX& m)
     return {out.x, out.y, out.z};
 }
 
-// Distance along `direction` (unit length) to the nearest triangle of the mesh placed by
-// `world`; negative when the ray meets none.
-inline float RayDistance(const makedata::Mesh& mesh, const D3DXMATRIX& world, Vec3 origin, Vec3 direction)
+// The back-buffer pixel at which the stage camera shows a world point (x right, y down).
+inline Vec3 StagePixel(Vec3 world)
 {
-    float nearest = -1.0f;
-    for (const auto& face : mesh.faces) {
-        const Vec3 a = Transformed(mesh.vertices[face[0]].position, world);
-        const Vec3 e1 = Transformed(mesh.vertices[face[1]].position, world) - a;
-        const Vec3 e2 = Transformed(mesh.vertices[face[2]].position, world) - a;
-        const Vec3 p = makedata::Cross(direction, e2);
-        const float det = makedata::Dot(e1, p);
-        if (std::fabs(det) < 1e-9f) continue;
-        const Vec3 t = origin - a;
-        const float u = makedata::Dot(t, p) / det;
-        const Vec3 q = makedata::Cross(t, e1);
-        const float v = makedata::Dot(direction, q) / det;
-        const float distance = makedata::Dot(e2, q) / det;
-        if (u < 0.0f || v < 0.0f || u + v > 1.0f || distance < 0.0f) continue;
-        if (nearest < 0.0f || distance < nearest) nearest = distance;
-    }
-    return nearest;
+    const Vec3 seen = Transformed(world, StageViewProjection());
+    return {(seen.x + 1.0f) * 0.5f * float(makedata::kScreenWidth), (1.0f - seen.y) * 0.5f * float(makedata::kScreenHeight),
+            seen.z};
 }
 
 }  // namespace scene

@@ -10,6 +10,7 @@
 #include "fake/fake.h"
 #include "fake/fake_d3d9.h"
 #include "graphics/models.h"
+#include "graphics/release_model.h"
 #include "shell/startup.h"
 
 class ModelFixture : public ::testing::Test {
@@ -26,15 +27,7 @@ protected:
 
     void TearDown() override
     {
-        for (GameObject& object : owners_) {
-            for (DWORD i = 0; object.textures && i < object.materialCount; ++i)
-                if (object.textures[i]) object.textures[i]->Release();
-            delete[] object.textures;
-            delete[] object.materials;
-            delete object.sphereMaterial;
-            if (object.sphereMesh) object.sphereMesh->Release();
-            if (object.mesh) object.mesh->Release();
-        }
+        for (GameObject& object : owners_) ReleaseModel(object);
         g_device->Release();
         g_d3d->Release();
         g_device = nullptr;

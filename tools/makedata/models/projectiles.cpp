@@ -28,12 +28,13 @@ Mesh BuildShot()
     return mesh;
 }
 
-// A slim rocket with four tail fins and a hot exhaust; drawn red and see-through.
+// A slim rocket with four tail fins and a hot exhaust. The game draws it see-through in a
+// red light, so its own glow is red too, or it would read white over the sky.
 Mesh BuildMissile()
 {
     Mesh mesh;
     MeshBuilder builder(mesh);
-    builder.UseMaterial({{0.95f, 0.8f, 0.65f}, "", 1.0f});
+    builder.UseMaterial({{0.9f, 0.25f, 0.2f}, "", 1.0f});
     AddHull(builder, Join({Ring({0.0f, 0.0f, -0.65f}, kAxisX, kAxisY, 0.15f, 0.15f, 6),
                            Ring({0.0f, 0.0f, 0.45f}, kAxisX, kAxisY, 0.15f, 0.15f, 6),
                            {{0.0f, 0.0f, 0.95f}}}));
