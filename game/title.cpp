@@ -1,6 +1,7 @@
-// Placeholder title until the game scenes land: a black frame, presented every turn.
+// The title scene's entry, and until the title picture is built a black frame in its place.
 #include "game/title.h"
 
+#include "audio/music.h"
 #include "shell/main_loop.h"
 #include "shell/startup.h"
 
@@ -14,4 +15,8 @@ void TitleFrame()
 
 }  // namespace
 
-void EnterTitle() { g_sceneFunc = TitleFrame; }
+void EnterTitle()
+{
+    PlayMidi("title.mid", 0, 1);  // no tune plays before it, so nothing to stop
+    g_sceneFunc = TitleFrame;
+}
