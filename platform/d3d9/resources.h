@@ -40,7 +40,9 @@ protected:
     bool locked_ = false;
 
 private:
-    IDirect3DDevice9* device_;  // not counted: resources never outlive the game's device
+    // Not counted: the game's shutdown releases its textures after the device, so a
+    // resource may outlive it (and must not call it then).
+    IDirect3DDevice9* device_;
     uint64_t version_ = 1;
     std::unique_ptr<GpuCopy> gpu_;
 };
