@@ -13,6 +13,7 @@
 #include "fake/call_log.h"
 #include "fake/fake.h"
 #include "graphics/models.h"
+#include "graphics/release_model.h"
 #include "shell/game_object.h"
 #include "shell/startup.h"
 
@@ -76,13 +77,7 @@ void LoadStageModels(benchmark::State& state)
             ComputeBoundingSphere(&object, 1.0f);
             if (!object.mesh) state.SkipWithError("a model did not load");
             // The game keeps its models for the whole run; here each pass frees its own.
-            for (DWORD i = 0; i < object.materialCount; ++i)
-                if (object.textures[i]) object.textures[i]->Release();
-            delete[] object.textures;
-            delete[] object.materials;
-            delete object.sphereMaterial;
-            if (object.sphereMesh) object.sphereMesh->Release();
-            if (object.mesh) object.mesh->Release();
+            ReleaseModel(object);
         }
         fake::ClearCalls();
     }
