@@ -2,6 +2,7 @@
 // directory's DATA\snd folder and played through DirectMusic.
 #include "audio/music.h"
 
+#include "shell/release.h"
 #include "shell/startup.h"
 
 IDirectMusicLoader8* g_musicLoader = nullptr;
@@ -14,15 +15,6 @@ HRESULT Fail(const char* message)
 {
     MessageBoxA(g_hWnd, message, "", MB_OK);
     return E_FAIL;
-}
-
-template <class T>
-void ReleaseGlobal(T*& object)
-{
-    if (object) {
-        object->Release();
-        object = nullptr;
-    }
 }
 
 // The working directory's DATA\snd folder, widened. False when the working directory is
@@ -50,13 +42,13 @@ HRESULT PlayMidi(const char* fileName, uint8_t stop, uint8_t repeat)
         return Fail("DirectMusicLoader8 オブジェクトの作成に失敗しました。");
     if (FAILED(CoCreateInstance(CLSID_DirectMusicPerformance, nullptr, CLSCTX_INPROC, IID_IDirectMusicPerformance8,
                                 reinterpret_cast<void**>(&g_musicPerformance)))) {
-        ReleaseGlobal(g_musicLoader);
+        Release(g_musicLoader);
         return Fail("DirectMusicPerformance オブジェクトの作成に失敗しました。");
     }
     if (FAILED(g_musicPerformance->InitAudio(nullptr, nullptr, nullptr, DMUS_APATH_SHARED_STEREOPLUSREVERB, 64,
                                              DMUS_AUDIOF_ALL, nullptr))) {
-        ReleaseGlobal(g_musicPerformance);
-        ReleaseGlobal(g_musicLoader);
+        Release(g_musicPerformance);
+        Release(g_musicLoader);
         return Fail("パフォーマンスの初期化に失敗しました。");
     }
 
@@ -71,8 +63,8 @@ HRESULT PlayMidi(const char* fileName, uint8_t stop, uint8_t repeat)
     }
     if (!loaded) {
         g_musicSegment = nullptr;
-        ReleaseGlobal(g_musicPerformance);
-        ReleaseGlobal(g_musicLoader);
+        Release(g_musicPerformance);
+        Release(g_musicLoader);
         return Fail("MIDIファイルの読み込みに失敗しました。");
     }
 

@@ -3,6 +3,7 @@
 #include "input/joystick.h"
 
 #include "dinput.h"
+#include "shell/release.h"
 #include "shell/startup.h"
 
 IDirectInput8A* g_directInput = nullptr;
@@ -75,12 +76,6 @@ HRESULT ReadJoystick(DIJOYSTATE* state)
 void FreeDirectInput()
 {
     if (g_joystick) g_joystick->Unacquire();
-    if (g_joystick) {
-        g_joystick->Release();
-        g_joystick = nullptr;
-    }
-    if (g_directInput) {
-        g_directInput->Release();
-        g_directInput = nullptr;
-    }
+    Release(g_joystick);
+    Release(g_directInput);
 }

@@ -4,20 +4,8 @@
 #include "input/joystick.h"
 #include "shell/game_world.h"
 #include "shell/main_loop.h"
+#include "shell/release.h"
 #include "shell/startup.h"
-
-namespace {
-
-template <class T>
-void Release(T*& object)
-{
-    if (object) {
-        object->Release();
-        object = nullptr;
-    }
-}
-
-}  // namespace
 
 void Cleanup()
 {

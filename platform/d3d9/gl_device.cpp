@@ -214,16 +214,18 @@ HRESULT GlDevice::Present(const RECT* sourceRect, const RECT* destRect, HWND ove
 void GlDevice::SwapAndPace(SDL_Window* window)
 {
     const bool pacing = FramePacing();
-    bool vsync = pacing && DisplayRunsAt60(window);
-    const int interval = vsync ? 1 : 0;
+    const bool wantVsync = pacing && DisplayRunsAt60(window);
+    const int interval = wantVsync ? 1 : 0;
     if (interval != swapInterval_) {
-        if (SDL_GL_SetSwapInterval(interval) != 0) vsync = false;
+        // A driver that refuses the interval keeps swapping at once; the timed wait paces then.
+        const bool accepted = SDL_GL_SetSwapInterval(interval) == 0;
+        vsyncActive_ = wantVsync && accepted;
         swapInterval_ = interval;
     }
     SDL_GL_SwapWindow(window);
     if (!pacing) return;
     const auto now = FramePacer::Clock::now();
-    const auto wake = pacer_.WakeTime(now, vsync);
+    const auto wake = pacer_.WakeTime(now, vsyncActive_);
     if (wake > now) std::this_thread::sleep_until(wake);
 }
 

@@ -124,6 +124,7 @@ private:
     D3DPRESENT_PARAMETERS params_ = {};
     FramePacer pacer_;
     int swapInterval_ = -1;
+    bool vsyncActive_ = false;  // the driver accepted a swap interval of 1
     bool inScene_ = false;
 
     RenderStates renderStates_ = {};

@@ -108,7 +108,6 @@ HRESULT GlDevice::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture)
     auto* memory = dynamic_cast<MemoryTexture*>(texture);
     if (texture && !memory) return D3DERR_INVALIDCALL;  // not one of ours
     Hold(textures_[stage], memory);
-    dirty_ |= kDirtyStage;
     return D3D_OK;
 }
 

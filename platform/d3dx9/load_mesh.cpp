@@ -1,28 +1,15 @@
 // D3DXLoadMeshFromXA: our .x reader, then the mesh on the device and the material records.
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 #include "buffer.h"
 #include "d3dx9.h"
+#include "file_bytes.h"
 #include "load_observer.h"
 #include "mesh.h"
 #include "xfile_mesh.h"
 
 namespace {
-
-bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes)
-{
-    std::error_code failure;
-    if (!std::filesystem::is_regular_file(path, failure)) return false;
-    uintmax_t size = std::filesystem::file_size(path, failure);
-    if (failure || size > d3dx9::xfile::kMaxXFileBytes) return false;
-    std::ifstream in(path, std::ios::binary);
-    bytes.resize(size_t(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size));
-    return in && in.gcount() == std::streamsize(size);
-}
 
 DWORD VertexFormat(const d3dx9::xfile::XMeshData& data)
 {
@@ -79,7 +66,7 @@ HRESULT WINAPI D3DXLoadMeshFromXA(LPCSTR file, DWORD options, IDirect3DDevice9* 
     if (!file || !device || !mesh || adjacency || effectInstances) return D3DERR_INVALIDCALL;
 
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(file, bytes)) return E_FAIL;
+    if (!d3dx9::ReadWholeFile(file, d3dx9::xfile::kMaxXFileBytes, bytes)) return E_FAIL;
     d3dx9::xfile::XMeshData data;
     std::string error;
     if (!d3dx9::xfile::ReadXMesh(bytes, data, error)) return D3DXERR_INVALIDDATA;

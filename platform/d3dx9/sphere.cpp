@@ -5,15 +5,18 @@
 
 #include "d3dx9mesh.h"
 #include "mesh.h"
+#include "resources.h"
 
 HRESULT WINAPI D3DXCreateSphere(IDirect3DDevice9* device, float radius, UINT slices, UINT stacks,
                                 ID3DXMesh** mesh, ID3DXBuffer** adjacency)
 {
-    // Past this the vertex count would overflow a 32-bit index long before any use.
-    constexpr UINT kMaxDivisions = 4096;
-    if (!device || !mesh || adjacency || !(radius >= 0.0f) || slices < 2 || stacks < 2 ||
-        slices > kMaxDivisions || stacks > kMaxDivisions)
+    if (!device || !mesh || adjacency || !(radius >= 0.0f) || slices < 2 || stacks < 2)
         return D3DERR_INVALIDCALL;
+    // Refuse before building a sphere whose buffers no device would take (position and
+    // normal per vertex, six 32-bit indices per quad of the mesh).
+    const uint64_t vertexBytes = (uint64_t(stacks - 1) * slices + 2) * 24;
+    const uint64_t indexBytes = uint64_t(stacks) * slices * 6 * 4;
+    if (vertexBytes > d3d9::kMaxBufferBytes || indexBytes > d3d9::kMaxBufferBytes) return D3DERR_INVALIDCALL;
 
     struct Vertex {
         D3DXVECTOR3 position, normal;

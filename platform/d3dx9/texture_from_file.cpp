@@ -6,30 +6,16 @@
 // when it holds no picture we can decode; otherwise what the device's CreateTexture,
 // LockRect or UnlockRect answered.
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "d3dx9tex.h"
+#include "file_bytes.h"
 #include "image.h"
 #include "load_observer.h"
 
 namespace {
 
-constexpr std::streamoff kMaxFileBytes = std::streamoff(64) << 20;
-
-bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes)
-{
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(name, error)) return false;
-    std::ifstream file(name, std::ios::binary | std::ios::ate);
-    if (!file) return false;
-    std::streamoff size = file.tellg();
-    if (size < 0 || size > kMaxFileBytes) return false;
-    bytes.resize(size_t(size));
-    file.seekg(0);
-    return bool(file.read(reinterpret_cast<char*>(bytes.data()), size));
-}
+constexpr size_t kMaxFileBytes = size_t(64) << 20;
 
 // A texel equal to the key, read as an opaque colour, becomes transparent black.
 void ApplyColourKey(d3dx9::Image& image, D3DCOLOR colourKey)
@@ -63,7 +49,7 @@ HRESULT LoadTexture(IDirect3DDevice9* device, const char* file, UINT width, UINT
     if (!device || !file) return D3DERR_INVALIDCALL;
 
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(file, bytes)) return D3DERR_NOTAVAILABLE;
+    if (!d3dx9::ReadWholeFile(file, kMaxFileBytes, bytes)) return D3DERR_NOTAVAILABLE;
     d3dx9::Image image;
     if (!d3dx9::DecodeImage(bytes.data(), bytes.size(), image)) return D3DXERR_INVALIDDATA;
     ApplyColourKey(image, colourKey);

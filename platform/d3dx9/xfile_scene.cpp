@@ -33,7 +33,7 @@ public:
 private:
     bool Frame(const XObject& frame, const Transform& parent)
     {
-        Transform local;
+        Transform local = Identity();
         for (const XObject& child : frame.children) {
             if (child.reference || !SameName(child.type, "FrameTransformMatrix")) continue;
             Values values(child.numbers);
@@ -45,7 +45,8 @@ private:
                 for (float& element : row) values.Float(element);
             break;
         }
-        Transform world = Then(local, parent);
+        Transform world;
+        D3DXMatrixMultiply(&world, &local, &parent);
         for (const XObject& child : frame.children)
             if (!Object(child, world)) return false;
         return true;
@@ -65,7 +66,7 @@ bool BuildXMesh(const XDocument& document, XMeshData& mesh, std::string& error)
     for (const XObject& object : document.objects) IndexMaterials(object, materials);
     Flattener flattener(materials, mesh, error);
     for (const XObject& object : document.objects)
-        if (!flattener.Object(object, Transform{})) return false;
+        if (!flattener.Object(object, Identity())) return false;
     if (mesh.indices.empty()) {
         error = "no mesh with faces";
         return false;

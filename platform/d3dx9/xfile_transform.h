@@ -2,29 +2,22 @@
 // point times the matrix.
 #pragma once
 
-#include <cmath>
-
 #include "d3dx9math.h"
 
 namespace d3dx9::xfile {
 
-struct Transform {
-    float m[4][4] = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
-};
+// The frame hierarchy's matrices are D3DX matrices; a frame's world is its own matrix
+// times its parent's (D3DXMatrixMultiply), a point going through the frame's first.
+using Transform = D3DXMATRIX;
 
-// a then b: a point goes through a first.
-inline Transform Then(const Transform& a, const Transform& b)
+inline Transform Identity()
 {
-    Transform out;
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) {
-            float sum = 0.0f;
-            for (int k = 0; k < 4; ++k) sum += a.m[r][k] * b.m[k][c];
-            out.m[r][c] = sum;
-        }
-    return out;
+    Transform identity;
+    D3DXMatrixIdentity(&identity);
+    return identity;
 }
 
+// Frame matrices are affine, so the point needs no division by w.
 inline D3DXVECTOR3 TransformPoint(const D3DXVECTOR3& p, const Transform& t)
 {
     return {p.x * t.m[0][0] + p.y * t.m[1][0] + p.z * t.m[2][0] + t.m[3][0],
@@ -35,8 +28,9 @@ inline D3DXVECTOR3 TransformPoint(const D3DXVECTOR3& p, const Transform& t)
 // Unit length, or the zero vector for a zero vector.
 inline D3DXVECTOR3 Normalised(const D3DXVECTOR3& v)
 {
-    float length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-    return length > 0.0f ? v / length : D3DXVECTOR3(0.0f, 0.0f, 0.0f);
+    D3DXVECTOR3 unit;
+    D3DXVec3Normalize(&unit, &v);
+    return unit;
 }
 
 inline D3DXVECTOR3 Cross(const D3DXVECTOR3& a, const D3DXVECTOR3& b)
@@ -49,7 +43,7 @@ inline D3DXVECTOR3 Cross(const D3DXVECTOR3& a, const D3DXVECTOR3& b)
 inline Transform NormalTransform(const Transform& t)
 {
     const auto& a = t.m;
-    Transform out;
+    Transform out = Identity();
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c) {
             int r1 = (r + 1) % 3, r2 = (r + 2) % 3, c1 = (c + 1) % 3, c2 = (c + 2) % 3;

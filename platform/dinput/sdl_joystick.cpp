@@ -88,9 +88,18 @@ HRESULT SdlDirectInput::CreateDevice(REFGUID instance, IDirectInputDevice8A** de
     return DI_OK;
 }
 
-SdlJoystickDevice::SdlJoystickDevice(SDL_Joystick* joystick) : joystick_(joystick) {}
+// A device may outlive its DirectInput object; it holds the joystick subsystem itself so
+// that SDL does not free the joystick under it.
+SdlJoystickDevice::SdlJoystickDevice(SDL_Joystick* joystick) : joystick_(joystick)
+{
+    SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+}
 
-SdlJoystickDevice::~SdlJoystickDevice() { SDL_JoystickClose(joystick_); }
+SdlJoystickDevice::~SdlJoystickDevice()
+{
+    SDL_JoystickClose(joystick_);
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+}
 
 int SdlJoystickDevice::AxisCount() const
 {

@@ -56,8 +56,9 @@ std::shared_ptr<Device> OpenDevice()
     // No sound card: SDL's dummy driver takes the mix in real time and plays nothing.
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
     device = std::make_shared<Device>();
-    if (device->Open()) return device;
-    return nullptr;
+    const bool opened = device->Open();
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);  // a later open tries the real drivers again
+    return opened ? device : nullptr;
 }
 
 }  // namespace

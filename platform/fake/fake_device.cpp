@@ -5,6 +5,7 @@
 
 #include "fake_d3d9_state.h"
 #include "fake_resources.h"
+#include "vertex_layout.h"
 
 namespace fake {
 
@@ -12,25 +13,6 @@ namespace {
 
 Label Colour(const D3DCOLORVALUE& c) { return Fields(c.r, c.g, c.b, c.a); }
 Label Vector(const D3DVECTOR& v) { return Fields(v.x, v.y, v.z); }
-
-// How many vertices a primitive count of this type reads.
-UINT VertexCount(D3DPRIMITIVETYPE type, UINT primitiveCount)
-{
-    switch (type) {
-    case D3DPT_POINTLIST:
-        return primitiveCount;
-    case D3DPT_LINELIST:
-        return primitiveCount * 2;
-    case D3DPT_LINESTRIP:
-        return primitiveCount + 1;
-    case D3DPT_TRIANGLELIST:
-        return primitiveCount * 3;
-    case D3DPT_TRIANGLESTRIP:
-    case D3DPT_TRIANGLEFAN:
-        return primitiveCount + 2;
-    }
-    return 0;
-}
 
 }  // namespace
 
@@ -226,7 +208,7 @@ HRESULT FakeDevice::GetFVF(DWORD* fvf)
 HRESULT FakeDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE type, UINT primitiveCount, const void* vertices, UINT stride)
 {
     Record(Call("DrawPrimitiveUP", type, primitiveCount, stride));
-    UINT vertexCount = VertexCount(type, primitiveCount);
+    UINT vertexCount = d3d9::VerticesForPrimitives(type, primitiveCount);
     if (!vertices || vertexCount == 0 || stride == 0) return D3DERR_INVALIDCALL;
     const auto* bytes = static_cast<const uint8_t*>(vertices);
     d3d::TheDevice().lastVertices.assign(bytes, bytes + size_t(vertexCount) * stride);

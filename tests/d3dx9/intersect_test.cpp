@@ -72,10 +72,11 @@ TEST_F(IntersectTest, DistanceIsInUnitsOfTheDirectionAndRunsPastItsEnd)
 
 TEST_F(IntersectTest, MissesLeaveTheDistanceAlone)
 {
-    const D3DXVECTOR3 starts[] = {{0, 0, 0}, {0, 0, 6}, {5, 0, 0}, {10, 0, -1}};
-    const D3DXVECTOR3 directions[] = {{0, 0, -1}, {0, 0, 1}, {0, 0, 1}, {1, 0, 0}};
-    const char* why[] = {"pointing away", "beyond every face", "between the squares", "in the square's plane"};
-    for (int i = 0; i < 4; ++i) {
+    const D3DXVECTOR3 starts[] = {{0, 0, 0}, {0, 0, 6}, {5, 0, 0}, {10, 0, -1}, {8, 0, 0}};
+    const D3DXVECTOR3 directions[] = {{0, 0, -1}, {0, 0, 1}, {0, 0, 1}, {1, 0, 0}, {1, 0, 0}};
+    const char* why[] = {"pointing away", "beyond every face", "between the squares", "parallel to the square",
+                         "in the square's plane"};
+    for (int i = 0; i < 5; ++i) {
         BOOL hit = TRUE;
         DWORD count = 9;
         float distance = 42.0f;
@@ -151,4 +152,6 @@ TEST_F(MeshTest, SphereHasItsSizeAndOutwardFaces)
 
     EXPECT_LT(D3DXCreateSphere(device_, 1.0f, 1, 24, &sphere, nullptr), 0);
     EXPECT_LT(D3DXCreateSphere(device_, -1.0f, 24, 24, &sphere, nullptr), 0);
+    // Refused before anything is built: buffers of over a gigabyte.
+    EXPECT_LT(D3DXCreateSphere(device_, 1.0f, 100000, 100000, &sphere, nullptr), 0);
 }

@@ -1,0 +1,21 @@
+#include "file_bytes.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace d3dx9 {
+
+bool ReadWholeFile(const char* path, size_t maxBytes, std::vector<uint8_t>& bytes)
+{
+    if (!path) return false;
+    std::error_code failure;
+    if (!std::filesystem::is_regular_file(path, failure)) return false;
+    const uintmax_t size = std::filesystem::file_size(path, failure);
+    if (failure || size > maxBytes) return false;
+    std::ifstream in(path, std::ios::binary);
+    bytes.resize(size_t(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(size));
+    return in && in.gcount() == std::streamsize(size);
+}
+
+}  // namespace d3dx9
