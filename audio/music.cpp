@@ -2,8 +2,8 @@
 // directory's DATA\snd folder and played through DirectMusic.
 #include "audio/music.h"
 
-#include "shell/release.h"
-#include "shell/startup.h"
+#include "core/globals.h"
+#include "core/release.h"
 
 IDirectMusicLoader8* g_musicLoader = nullptr;
 IDirectMusicPerformance8* g_musicPerformance = nullptr;

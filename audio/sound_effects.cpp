@@ -7,7 +7,7 @@
 #include <new>
 
 #include "audio/wave_reader.h"
-#include "shell/startup.h"
+#include "core/globals.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "fake/fake.h"
 #include "graphics/models.h"
 #include "graphics/release_model.h"
-#include "shell/game_object.h"
+#include "core/game_object.h"
 #include "shell/startup.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include "game/title.h"
 
 #include "audio/music.h"
-#include "shell/main_loop.h"
-#include "shell/startup.h"
+#include "core/globals.h"
+#include "core/scene.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "shell/startup.h"
+#include "core/globals.h"
 #include "windows.h"
 
 namespace {

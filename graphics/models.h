@@ -4,7 +4,7 @@
 // (draw), between the device's scene begin and end.
 #pragma once
 
-#include "shell/game_object.h"
+#include "core/game_object.h"
 
 // Loads the .x file (a path relative to the working directory) into the object and copies
 // the starting position, rotation (degrees), scale and colour (r, g, b, a). A file that

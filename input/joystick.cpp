@@ -2,9 +2,9 @@
 // capability query, every axis ranged -1000 .. 1000, acquired once at start-up.
 #include "input/joystick.h"
 
+#include "core/globals.h"
+#include "core/release.h"
 #include "dinput.h"
-#include "shell/release.h"
-#include "shell/startup.h"
 
 IDirectInput8A* g_directInput = nullptr;
 IDirectInputDevice8A* g_joystick = nullptr;

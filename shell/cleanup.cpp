@@ -1,10 +1,10 @@
 // The shutdown's releases, in their fixed order. Pool slots other than 0 and the enemies
 // share their owner's mesh, so only the owners are released.
 #include "audio/music.h"
+#include "core/game_world.h"
+#include "core/release.h"
 #include "input/joystick.h"
-#include "shell/game_world.h"
 #include "shell/main_loop.h"
-#include "shell/release.h"
 #include "shell/startup.h"
 
 void Cleanup()

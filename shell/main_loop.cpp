@@ -2,10 +2,8 @@
 #include "shell/main_loop.h"
 
 #include "audio/music.h"
-#include "shell/startup.h"
+#include "core/scene.h"
 #include "timeapi.h"
-
-SceneFunc g_sceneFunc = nullptr;
 
 int RunMainLoop()
 {
@@ -24,9 +22,4 @@ int RunMainLoop()
     if (g_musicPerformance) g_musicPerformance->StopEx(g_musicSegment, 0, 0);
     Cleanup();
     return int(msg.wParam);
-}
-
-void PresentFrame()
-{
-    if (FAILED(g_device->Present(nullptr, nullptr, nullptr, nullptr))) g_device->Reset(&g_presentParams);
 }

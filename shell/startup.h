@@ -1,32 +1,8 @@
-// The long-lived platform objects made once by the start-up, and its procedures.
+// The start-up's own procedures: the window procedure, the sprite-sheet loader and the
+// standing render states. The long-lived objects they fill live in core/globals.h.
 #pragma once
 
-#include "d3dx9.h"
-#include "dsound.h"
-#include "windows.h"
-
-extern HWND g_hWnd;
-extern HINSTANCE g_hInstance;  // the joystick set-up needs it
-extern IDirectSound8* g_directSound;
-extern IDirectSoundBuffer* g_primaryBuffer;  // volume control only; nothing plays into it
-// The seven effects; null when a file failed to load, which leaves that effect silent.
-extern IDirectSoundBuffer* g_sndEnter;
-extern IDirectSoundBuffer* g_sndShot;
-extern IDirectSoundBuffer* g_sndEnemyDie;
-extern IDirectSoundBuffer* g_sndDamage;
-extern IDirectSoundBuffer* g_sndSiren;
-extern IDirectSoundBuffer* g_sndLaser;
-extern IDirectSoundBuffer* g_sndBossDie;
-extern IDirect3D9* g_d3d;
-extern IDirect3DDevice9* g_device;
-extern D3DPRESENT_PARAMETERS g_presentParams;  // kept for the reset after a failed present
-extern ID3DXSprite* g_sprite;
-// The five sprite sheets; null when a sheet failed to load.
-extern IDirect3DTexture9* g_texScoreboard;
-extern IDirect3DTexture9* g_texTitle;
-extern IDirect3DTexture9* g_texGame;
-extern IDirect3DTexture9* g_texGlyphs;
-extern IDirect3DTexture9* g_texEnding;
+#include "core/globals.h"
 
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Loads one sprite sheet at its own pixels (no resampling); a width or height of 0 asks

@@ -2,7 +2,7 @@
 // never frees a model's arrays, but tests load many and must give them back.
 #pragma once
 
-#include "shell/game_object.h"
+#include "core/game_object.h"
 
 inline void ReleaseModel(GameObject& object)
 {

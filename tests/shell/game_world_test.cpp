@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "shell/game_world.h"
+#include "core/game_world.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #include "shell/startup_fixture.h"
 
 #include "audio/music.h"
+#include "core/game_world.h"
 #include "fake/fake_d3d9_state.h"
-#include "shell/game_world.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/scene.h"
 #include "fake/call_log.h"
 #include "fake/fake.h"
 #include "fake/fake_d3d9.h"

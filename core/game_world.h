@@ -2,7 +2,7 @@
 // back through their state; nothing is allocated while the game runs.
 #pragma once
 
-#include "shell/game_object.h"
+#include "core/game_object.h"
 
 struct GameWorld {
     GameObject walls[2];

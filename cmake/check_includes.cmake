@@ -1,0 +1,38 @@
+# Refuses to configure when the game's code breaks its include rules:
+# - it sees the platform only through platform/include (no private platform header, no
+#   SDL, OpenGL, FluidSynth or image library header);
+# - its folders include one another one way only: shell -> game -> graphics, audio,
+#   input -> core, so the include graph between them has no cycle.
+set(GAME_FOLDERS core shell input audio graphics game)
+set(ALLOWED_core)
+set(ALLOWED_input core)
+set(ALLOWED_audio core)
+set(ALLOWED_graphics core)
+set(ALLOWED_game core input audio graphics)
+set(ALLOWED_shell core input audio graphics game)
+
+set(include_errors)
+foreach(folder ${GAME_FOLDERS})
+  file(GLOB files ${CMAKE_SOURCE_DIR}/${folder}/*.h ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
+  foreach(file ${files})
+    file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include")
+    foreach(line ${lines})
+      if(line MATCHES "<(SDL|GL/|fluidsynth|png|jpeg|zlib|ft2build|freetype)")
+        list(APPEND include_errors "${file}: ${line} (a platform library)")
+      elseif(line MATCHES "\"([^\"/]+)\"")
+        if(NOT EXISTS ${CMAKE_SOURCE_DIR}/platform/include/${CMAKE_MATCH_1})
+          list(APPEND include_errors "${file}: ${line} (not a public platform header)")
+        endif()
+      elseif(line MATCHES "\"([^\"/]+)/[^\"]+\"")
+        set(target ${CMAKE_MATCH_1})
+        if(NOT target STREQUAL folder AND NOT target IN_LIST ALLOWED_${folder})
+          list(APPEND include_errors "${file}: ${line} (${folder} may not include ${target})")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(include_errors)
+  list(JOIN include_errors "\n  " message)
+  message(FATAL_ERROR "Include rules broken:\n  ${message}")
+endif()

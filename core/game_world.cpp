@@ -1,0 +1,3 @@
+#include "core/game_world.h"
+
+GameWorld g_world;

@@ -1,3 +1,0 @@
-#include "shell/game_world.h"
-
-GameWorld g_world;
