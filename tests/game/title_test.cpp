@@ -1,0 +1,294 @@
+// The title scene on the stand-ins: the logo's slide-in and the caption's blink frame by
+// frame, Enter read as the key's state and taken once after the frame is presented, and
+// the drawing skipped piece by piece when the scene, the sprite or the sheet fails.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "fake/fake_win32.h"
+#include "scene_fixture.h"
+
+namespace {
+
+const std::string kCaptionDraw =
+    "Sprite.Draw(Title, {0, 702, 280, 747}, {1, 1}, {0, 0}, 0, {180, 220}, 0xFFFFFFFF)";
+
+const char kCellA[] = "{0, 612, 319, 700}";
+const char kCellB[] = "{322, 612, 540, 700}";
+
+std::string LogoDraw(const char* cell, const D3DXVECTOR2& at)
+{
+    return fake::Call("Sprite.Draw", fake::Label{"Title"}, fake::Label{cell}, fake::Label{"{1.3, 1.3}"},
+                      fake::Label{"{0, 0}"}, 0, fake::Fields(at.x, at.y), fake::Hex{0xFFFFFFFF});
+}
+
+// What one title frame showed: where each logo part was drawn and whether the caption was.
+struct Shown {
+    D3DXVECTOR2 logoA, logoB;
+    bool caption;
+};
+
+class TitleTest : public SceneFixture {
+protected:
+    // Runs the title from its entry for this many frames; shown[f] is frame f, from 1.
+    std::vector<Shown> RunTitle(int frames)
+    {
+        EnterTitle();
+        tunes_.Remember();
+        std::vector<Shown> shown(1);
+        for (int frame = 1; frame <= frames; ++frame) {
+            fake::ClearCalls();
+            // A frame draws where the frame before left the parts.
+            Shown s = {g_logoPosA, g_logoPosB, false};
+            g_sceneFunc();
+            const std::vector<std::string> draws = Draws();
+            s.caption = std::count(draws.begin(), draws.end(), kCaptionDraw) == 1;
+            // The first frame places the parts itself; its whole numbers print exactly.
+            if (frame == 1) {
+                const bool atStart = std::count(draws.begin(), draws.end(), LogoDraw(kCellA, {740, -100})) == 3 &&
+                                     std::count(draws.begin(), draws.end(), LogoDraw(kCellB, {-100, 580})) == 3;
+                s.logoA = atStart ? D3DXVECTOR2(740, -100) : D3DXVECTOR2(NAN, NAN);
+                s.logoB = atStart ? D3DXVECTOR2(-100, 580) : D3DXVECTOR2(NAN, NAN);
+            }
+            shown.push_back(s);
+        }
+        return shown;
+    }
+};
+
+}  // namespace
+
+TEST_F(TitleTest, EntryStartsTheTitleTuneAndStoresTheFrame)
+{
+    EnterTitle();
+    tunes_.Remember();
+    EXPECT_EQ(g_sceneFunc, TitleFrame);
+    EXPECT_EQ(fake::CallsStartingWith("Loader.LoadObjectFromFile").size(), 1u);
+    EXPECT_NE(fake::CallsStartingWith("Loader.LoadObjectFromFile")[0].find("title.mid"), std::string::npos);
+    EXPECT_TRUE(fake::CallsStartingWith("Performance.StopEx").empty());
+    EXPECT_EQ(fake::CallsStartingWith("Segment.SetRepeats").size(), 1u);
+    EXPECT_TRUE(fake::CallsStartingWith("Present").empty());
+}
+
+TEST_F(TitleTest, OneFrameInOrder)
+{
+    EnterTitle();
+    tunes_.Remember();
+    fake::ClearCalls();
+    TitleFrame();
+    const D3DXVECTOR2 a(740, -100), b(-100, 580);
+    const std::vector<std::string> expected = {
+        "Clear(0, null, 0x3, 0xFF000000, 1, 0)",
+        "BeginScene()",
+        "Sprite.Begin()",
+        "Sprite.Draw(Title, {0, 0, 640, 480}, {1, 1}, {0, 0}, 0, {0, 0}, 0xFFFFFFFF)",
+        "SetRenderState(19, 5)",
+        "SetRenderState(20, 7)",
+        LogoDraw(kCellA, a),
+        LogoDraw(kCellB, b),
+        LogoDraw(kCellA, a),
+        LogoDraw(kCellB, b),
+        LogoDraw(kCellA, a),
+        LogoDraw(kCellB, b),
+        "SetRenderState(19, 5)",
+        "SetRenderState(20, 6)",
+        "Sprite.End()",
+        "EndScene()",
+        "Present(null, null, null, null)",
+    };
+    EXPECT_EQ(fake::Calls(), expected);
+}
+
+// Frames counted from 1. Part A arrives by the clamp in frame 70, part B in frame 71;
+// the caption flips on in frame 100, shows from 101 for 31 frames, then hides for 31.
+TEST_F(TitleTest, LogoSlidesInAndCaptionBlinksByFrame)
+{
+    const std::vector<Shown> shown = RunTitle(200);
+    struct Row {
+        int frame;
+        float ax, ay, bx, by;  // a NaN asks only for "still on the way"
+        bool caption;
+    };
+    const float kOnTheWay = NAN;
+    const Row rows[] = {
+        {1, 740, -100, -100, 580, false},
+        {2, 732.614286f, -97.785714f, -97.714286f, 576.885714f, false},
+        {70, 230.385f, 52.786f, 57.714f, 365.115f, false},
+        {71, 223, 55, kOnTheWay, kOnTheWay, false},
+        {72, 223, 55, 60, 362, false},
+        {100, 223, 55, 60, 362, false},
+        {101, 223, 55, 60, 362, true},
+        {131, 223, 55, 60, 362, true},
+        {132, 223, 55, 60, 362, false},
+        {162, 223, 55, 60, 362, false},
+        {163, 223, 55, 60, 362, true},
+        {193, 223, 55, 60, 362, true},
+        {194, 223, 55, 60, 362, false},
+        {200, 223, 55, 60, 362, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.frame);
+        const Shown& s = shown[size_t(row.frame)];
+        if (row.frame >= 71 || row.frame == 1) {
+            EXPECT_EQ(s.logoA, D3DXVECTOR2(row.ax, row.ay));
+        } else {
+            EXPECT_NEAR(s.logoA.x, row.ax, 1e-3f);
+            EXPECT_NEAR(s.logoA.y, row.ay, 1e-3f);
+            EXPECT_GT(s.logoA.x, 223.0f);
+        }
+        if (std::isnan(row.bx)) {
+            // After 70 steps part B is short of both ends by less than 0.001.
+            EXPECT_LT(s.logoB.x, 60.0f);
+            EXPECT_GT(s.logoB.x, 60.0f - 1e-3f);
+            EXPECT_GT(s.logoB.y, 362.0f);
+            EXPECT_LT(s.logoB.y, 362.0f + 1e-3f);
+        } else if (row.frame >= 72 || row.frame == 1) {
+            EXPECT_EQ(s.logoB, D3DXVECTOR2(row.bx, row.by));
+        } else {
+            EXPECT_NEAR(s.logoB.x, row.bx, 1e-3f);
+            EXPECT_NEAR(s.logoB.y, row.by, 1e-3f);
+        }
+        EXPECT_EQ(s.caption, row.caption);
+    }
+    // Every frame: the caption shows in runs of 31 from frame 101.
+    for (int frame = 1; frame <= 200; ++frame)
+        EXPECT_EQ(shown[size_t(frame)].caption, frame >= 101 && (frame - 101) % 62 < 31) << frame;
+}
+
+TEST_F(TitleTest, FirstFrameDrawsTheLogoAtItsStartWhateverTheGlobalsHeld)
+{
+    EnterTitle();
+    tunes_.Remember();
+    fake::ClearCalls();
+    TitleFrame();
+    const std::vector<std::string> draws = Draws();
+    EXPECT_EQ(std::count(draws.begin(), draws.end(), LogoDraw(kCellA, D3DXVECTOR2(740, -100))), 3);
+    EXPECT_EQ(std::count(draws.begin(), draws.end(), LogoDraw(kCellB, D3DXVECTOR2(-100, 580))), 3);
+    // Placed once: positions the game moves afterwards are not placed again.
+    g_logoPosA = D3DXVECTOR2(300, 0);
+    fake::ClearCalls();
+    TitleFrame();
+    EXPECT_EQ(fake::CallsStartingWith(LogoDraw(kCellA, D3DXVECTOR2(300, 0))).size(), 3u);
+}
+
+TEST_F(TitleTest, EnterHeldFromTheFirstFrameStartsTheGameOnceAfterThePresent)
+{
+    EnterTitle();
+    tunes_.Remember();
+    fake::PressKey(VK_RETURN);
+    fake::ClearCalls();
+    TitleFrame();
+    EXPECT_EQ(g_sceneFunc, StartGame);
+    const std::vector<std::string>& calls = fake::Calls();
+    const std::vector<std::string> tail(calls.end() - 3, calls.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"Present(null, null, null, null)", "SoundBuffer.GetStatus(enter)",
+                                              "SoundBuffer.Play(enter, 0, 0, 0x0)"}));
+
+    // Held on: the press was taken, so no second sound and no second start.
+    g_sceneFunc = TitleFrame;
+    for (int frame = 0; frame < 30; ++frame) TitleFrame();
+    EXPECT_EQ(fake::CallsStartingWith("SoundBuffer.Play").size(), 1u);
+    EXPECT_EQ(g_sceneFunc, TitleFrame);
+
+    // The game start takes one scene call of its own and hands over to the loading.
+    g_sceneFunc = StartGame;
+    fake::ClearCalls();
+    g_sceneFunc();
+    EXPECT_EQ(g_sceneFunc, LoadStage);
+    EXPECT_TRUE(fake::Calls().empty());
+}
+
+TEST_F(TitleTest, EnterPressedWhileTheFrameIsPresentedCountsInThatFrame)
+{
+    EnterTitle();
+    tunes_.Remember();
+    fake::SetPresentHook([](int frame) {
+        if (frame == 4) fake::PressKey(VK_RETURN);  // the fifth frame, long before the logo arrives
+    });
+    for (int frame = 1; frame <= 5; ++frame) {
+        EXPECT_EQ(g_sceneFunc, TitleFrame) << frame;
+        g_sceneFunc();
+    }
+    EXPECT_EQ(g_sceneFunc, StartGame);
+    EXPECT_EQ(fake::Frame(), 5);
+    EXPECT_EQ(g_titleFlags & 0x01, 0);
+    EXPECT_EQ(fake::CallsStartingWith("SoundBuffer.Play").size(), 1u);
+}
+
+TEST_F(TitleTest, EnterWithoutTheEnterSoundStartsTheGameSilently)
+{
+    g_sndEnter->Release();
+    g_sndEnter = nullptr;
+    EnterTitle();
+    tunes_.Remember();
+    fake::PressKey(VK_RETURN);
+    fake::ClearCalls();
+    TitleFrame();
+    EXPECT_EQ(g_sceneFunc, StartGame);
+    EXPECT_TRUE(fake::CallsStartingWith("SoundBuffer").empty());
+}
+
+TEST_F(TitleTest, FailedSceneBeginsDrawNothingButTheLogoStillArrivesOnTime)
+{
+    for (int frame = 0; frame < 200; ++frame) fake::FailBeginScene({frame});
+    EnterTitle();
+    tunes_.Remember();
+    struct Expected {
+        bool logoAArrived, logoBArrived;
+        uint8_t blinkFlag;  // as the frame leaves it; the next frame shows it
+    };
+    const std::pair<int, Expected> checks[] = {
+        {69, {false, false, 0}}, {70, {true, false, 0}}, {71, {true, true, 0}},   {99, {true, true, 0}},
+        {100, {true, true, 1}},  {130, {true, true, 1}}, {131, {true, true, 0}}, {161, {true, true, 0}},
+        {162, {true, true, 1}},
+    };
+    const std::pair<int, Expected>* next = checks;
+    for (int frame = 1; frame <= 200; ++frame) {
+        g_sceneFunc();
+        if (next == std::end(checks) || next->first != frame) continue;
+        SCOPED_TRACE(frame);
+        EXPECT_EQ(g_titleFlags & 0x01, next->second.logoAArrived ? 0x01 : 0);
+        EXPECT_EQ(g_logoPosA == D3DXVECTOR2(223, 55), next->second.logoAArrived);
+        EXPECT_EQ(g_logoPosB == D3DXVECTOR2(60, 362), next->second.logoBArrived);
+        EXPECT_EQ(g_blinkFlag, next->second.blinkFlag);
+        ++next;
+    }
+    EXPECT_EQ(next, std::end(checks));
+    EXPECT_EQ(fake::Frame(), 200);
+    EXPECT_TRUE(fake::CallsStartingWith("Sprite").empty());
+    EXPECT_TRUE(fake::CallsStartingWith("EndScene").empty());
+}
+
+TEST_F(TitleTest, FailedSpriteBeginSkipsTheSpritesAndTheirEndButEndsTheScene)
+{
+    EnterTitle();
+    tunes_.Remember();
+    fake::FailSpriteBegin({0});
+    fake::ClearCalls();
+    TitleFrame();
+    EXPECT_EQ(fake::Calls(), (std::vector<std::string>{"Clear(0, null, 0x3, 0xFF000000, 1, 0)", "BeginScene()",
+                                                       "Sprite.Begin()", "EndScene()",
+                                                       "Present(null, null, null, null)"}));
+}
+
+TEST_F(TitleTest, NoSpriteActsAsAFailedBeginAndNoSheetSkipsEveryDraw)
+{
+    EnterTitle();
+    tunes_.Remember();
+    g_sprite->Release();
+    g_sprite = nullptr;
+    fake::ClearCalls();
+    TitleFrame();
+    EXPECT_EQ(fake::Calls(), (std::vector<std::string>{"Clear(0, null, 0x3, 0xFF000000, 1, 0)", "BeginScene()",
+                                                       "EndScene()", "Present(null, null, null, null)"}));
+
+    ASSERT_EQ(D3DXCreateSprite(g_device, &g_sprite), D3D_OK);
+    g_texTitle->Release();
+    g_texTitle = nullptr;
+    fake::ClearCalls();
+    TitleFrame();
+    EXPECT_TRUE(Draws().empty());
+    EXPECT_EQ(fake::CallsStartingWith("SetRenderState").size(), 4u);
+    EXPECT_EQ(fake::CallsStartingWith("Sprite.End").size(), 1u);
+}
