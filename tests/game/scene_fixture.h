@@ -19,7 +19,7 @@
 #include "fake/fake_sprite.h"
 #include "game/stage_loading.h"
 #include "game/title.h"
-#include "game_world_release.h"
+#include "fresh_game.h"
 #include "shell/main_loop.h"
 
 class SceneFixture : public ::testing::Test {
@@ -50,18 +50,6 @@ protected:
         Cleanup();
         g_sceneFunc = nullptr;
         fake::Uninstall();
-    }
-
-    // As in a program whose title has not run; the positions hold nonsense that the first
-    // title frame must replace.
-    static void ResetTitleState()
-    {
-        g_logoPosA = D3DXVECTOR2(-1.0f, -1.0f);
-        g_logoPosB = D3DXVECTOR2(-1.0f, -1.0f);
-        g_titleFlags = 0;
-        g_blinkCounter = 0;
-        g_blinkFlag = 0;
-        g_enterLatch = 0;
     }
 
     // The sprite draws recorded since the calls were last cleared.

@@ -1,5 +1,5 @@
-// Gives back what the stage loading and the tunes made, which the game itself leaves to
-// the end of the process, so every test starts from a world that has not been loaded.
+// Puts the game's state back as in a program that has not run: the title state, and what
+// the stage loading and the tunes made, which the game itself leaves to the process's end.
 #pragma once
 
 #include <algorithm>
@@ -9,7 +9,19 @@
 #include "audio/music.h"
 #include "core/game_world.h"
 #include "game/stage_loading.h"
+#include "game/title.h"
 #include "graphics/release_model.h"
+
+// The positions hold nonsense that the first title frame must replace.
+inline void ResetTitleState()
+{
+    g_logoPosA = D3DXVECTOR2(-1.0f, -1.0f);
+    g_logoPosB = D3DXVECTOR2(-1.0f, -1.0f);
+    g_titleFlags = 0;
+    g_blinkCounter = 0;
+    g_blinkFlag = 0;
+    g_enterLatch = 0;
+}
 
 // Frees the owners' models (the copies share them), then empties the world and the
 // timetable's marks.
