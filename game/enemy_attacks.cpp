@@ -1,7 +1,7 @@
 // The aimed spread and the ring. A slot taken here keeps whatever else it last held.
 #include "game/enemy_attacks.h"
 
-#include "game/flight.h"
+#include "game/aim.h"
 
 namespace {
 
@@ -17,8 +17,7 @@ void FireAimedSpread(GameObject target, GameObject shooter, GameObject* pool)
         if (shot.state != 0) continue;
         shot.state = 1;
         shot.pos = shooter.pos;
-        const double aim = AimHeading(shot.pos, target.pos);
-        shot.rot.z = float(aim - (10 * placed - 10));
+        shot.rot.z = AimHeading(shot.pos, target.pos) - float(10 * placed - 10);
         ++placed;
     }
 }

@@ -2,6 +2,9 @@
 // 0.5 per frame from its entry, and the turns fire on its exact values.
 #include "game/enemy_patterns.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/game_world.h"
 #include "game/flight.h"
 #include "graphics/effects.h"
@@ -41,6 +44,14 @@ void Turn(GameObject& enemy, float lean, float swing)
     StepAlongHeading(enemy, 0.1f);
     enemy.timer += 0.5f;
     RetireOutsideBox(enemy);
+}
+
+// Degrees between straight down and the unit direction, 0 to 180, whichever side it lies.
+double DegreesFromDown(const D3DXVECTOR3& direction)
+{
+    const D3DXVECTOR3 down(0.0f, -1.0f, 0.0f);
+    // A normalised vector can come out a hair longer than 1, and acos of that is NaN.
+    return std::acos(std::clamp(double(D3DXVec3Dot(&direction, &down)), -1.0, 1.0)) * kDegreesPerRadian;
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "game/missile_manoeuvre.h"  // the frames steer by its phase and steps too
+
 // Which fire input holds the latch; an input's press acts only while it is 0.
 enum : uint8_t {
     kLatchFree = 0,

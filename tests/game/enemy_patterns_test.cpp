@@ -117,18 +117,19 @@ TEST_F(EnemyPatternsTest, TypeFiveBurstsAtZOne)
 TEST_F(EnemyPatternsTest, TheHomerTurnsADegreeAFrameAndNeverPastTheCraft)
 {
     const float s = 10.0f * std::sin(30.0f * kRadiansPerDegree), c = 10.0f * std::cos(30.0f * kRadiansPerDegree);
+    const float tiny = 6.93842587e-20f;  // its normalised difference comes out longer than 1
     const struct {
-        D3DXVECTOR3 craft;
+        D3DXVECTOR3 craft;  // the enemy is at the origin
         float heading, after;
     } cases[] = {
-        {{0.0f, -15.0f, 0.0f}, 5.0f, 5.0f},  // exactly 20 away: no turn
-        {{0.0f, -5.0f, 0.0f}, 5.0f, 4.0f},   {{0.0f, -5.0f, 0.0f}, -5.0f, 0.0f},
-        {{s, 5.0f - c, 0.0f}, 50.0f, 30.0f}, {{s, 5.0f - c, 0.0f}, 0.0f, 1.0f},
-        {{-s, 5.0f - c, 0.0f}, -50.0f, -30.0f},
+        {{0.0f, -20.0f, 0.0f}, 5.0f, 5.0f},  // exactly 20 away: no turn
+        {{0.0f, -10.0f, 0.0f}, 5.0f, 4.0f},   {{0.0f, -10.0f, 0.0f}, -5.0f, 0.0f},
+        {{s, -c, 0.0f}, 50.0f, 30.0f},        {{s, -c, 0.0f}, 0.0f, 1.0f},
+        {{-s, -c, 0.0f}, -50.0f, -30.0f},     {{1e-25f, -tiny, 0.0f}, 5.0f, 0.0f},
     };
     for (const auto& k : cases) {
         g_world.player.pos = k.craft;
-        GameObject enemy = Enemy(4, {0.0f, 5.0f, 0.0f}, k.heading);
+        GameObject enemy = Enemy(4, {0.0f, 0.0f, 0.0f}, k.heading);
         MoveEnemy(enemy);
         EXPECT_NEAR(enemy.rot.z, k.after, 1e-4f) << k.craft.x << ", " << k.heading;
     }
