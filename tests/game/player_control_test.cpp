@@ -38,13 +38,9 @@ TEST_F(PlayerControlTest, AHeldShotInputFiresEveryTwentyCallsAndSixteenAtTheCoun
 
     fake::PressKey('Z');
     g_world.player.pos = D3DXVECTOR3(2.0f, -3.0f, 0.0f);
-    UpdatePlayerControl();
-    EXPECT_EQ(g_world.playerShots[0].pos, D3DXVECTOR3(2.0f, -2.0f, 0.0f));
-    g_world.playerShots[0].state = 0;
-    g_fireLatch = g_autoFireCounter = 0;
-    fake::ClearCalls();
     EXPECT_EQ(ShotCalls(300), expected);
     EXPECT_EQ(Plays("shot"), expected.size());
+    EXPECT_EQ(g_world.playerShots[0].pos, D3DXVECTOR3(2.0f, -2.0f, 0.0f));
 
     fake::ReleaseKey('Z');
     UpdatePlayerControl();
@@ -96,29 +92,17 @@ TEST_F(PlayerControlTest, AHeldLaserInputBuysNoSecondLaserUntilReleased)
 {
     Controller();
     for (bool button : {false, true}) {
-        g_energy = 3000;
-        const auto hold = [button](bool down) {
+        g_energy = 5000;
+        std::vector<int> spent;
+        for (bool down : {true, true, true, false, true, false}) {
             if (button) fake::SetControllerState(Pad(0, down ? 2 : -1));
             else down ? fake::PressKey('C') : fake::ReleaseKey('C');
-        };
-        hold(true);
-        UpdatePlayerControl();
-        EXPECT_EQ(g_laserActive, 1);
-        g_laserActive = 0;  // the run ends while the input is held
-        UpdatePlayerControl();
-        UpdatePlayerControl();
-        EXPECT_EQ(g_laserActive, 0) << button;
-        EXPECT_EQ(g_energy, 2000) << button;
-        hold(false);
-        UpdatePlayerControl();
-        hold(true);
-        UpdatePlayerControl();
-        EXPECT_EQ(g_laserActive, 1) << button;
-        EXPECT_EQ(g_energy, 1000) << button;
-        hold(false);
-        UpdatePlayerControl();
+            UpdatePlayerControl();
+            spent.push_back(5000 - g_energy);
+            g_laserActive = 0;  // every run ends at once
+        }
+        EXPECT_EQ(spent, (std::vector<int>{1000, 1000, 1000, 1000, 2000, 2000})) << button;
         EXPECT_EQ(g_fireLatch, 0) << button;
-        g_laserActive = 0;
     }
 }
 
@@ -126,39 +110,35 @@ TEST_F(PlayerControlTest, KeysAndStickSteerBankAndStayInsideTheirLimits)
 {
     const struct {
         const char* name;
-        std::vector<int> held;
-        int tapped;
+        int held, tapped;
         DIJOYSTATE pad;
         bool failRead;
         int calls;
         float bank, x, y;
     } cases[] = {
-        {"left", {VK_LEFT}, 0, Pad(0), false, 12, 30.0f, -1.2f, 0.0f},
-        {"left tapped", {}, VK_LEFT, Pad(0), false, 1, 2.0f, -0.1f, 0.0f},
-        {"stick right", {}, 0, Pad(1000), false, 3, -7.0f, 0.3f, 0.0f},
-        {"stick right long", {}, 0, Pad(1000), false, 20, -30.0f, 2.0f, 0.0f},
-        {"stick half", {}, 0, Pad(500, -1, 500), false, 5, 0.0f, 0.0f, 0.0f},
-        {"stick forward", {}, 0, Pad(0, -1, -1000), false, 10, 0.0f, 0.0f, 1.0f},
-        {"key and stick add up", {VK_RIGHT}, 0, Pad(1000), false, 10, -30.0f, 2.0f, 0.0f},
-        {"failed read", {}, 0, Pad(1000, 0), true, 3, 0.0f, 0.0f, 0.0f},
-        {"clamped", {VK_LEFT, VK_UP}, 0, Pad(0), false, 300, 30.0f, -10.5f, 15.0f},
+        {"left", VK_LEFT, 0, Pad(0), false, 12, 30.0f, -1.2f, 0.0f},
+        {"left tapped", 0, VK_LEFT, Pad(0), false, 1, 2.0f, -0.1f, 0.0f},
+        {"stick right", 0, 0, Pad(1000), false, 3, -7.0f, 0.3f, 0.0f},
+        {"stick right and key right", VK_RIGHT, 0, Pad(1000), false, 10, -30.0f, 2.0f, 0.0f},
+        {"stick half", 0, 0, Pad(500, -1, 500), false, 5, 0.0f, 0.0f, 0.0f},
+        {"failed read", 0, 0, Pad(1000, 0), true, 3, 0.0f, 0.0f, 0.0f},
+        {"clamped", VK_LEFT, 0, Pad(0, -1, -1000), false, 300, 30.0f, -10.5f, 15.0f},
     };
     Controller();
     for (const auto& c : cases) {
         g_world = GameWorld();
         fake::SetControllerState(c.pad);
         fake::FailControllerReads(c.failRead);
-        for (int key : c.held) fake::PressKey(key);
+        if (c.held) fake::PressKey(c.held);
         if (c.tapped) fake::TapKey(c.tapped);
         for (int call = 0; call < c.calls; ++call) UpdatePlayerControl();
-        for (int key : c.held) fake::ReleaseKey(key);
+        if (c.held) fake::ReleaseKey(c.held);
         EXPECT_FLOAT_EQ(g_world.player.rot.y, c.bank) << c.name;
         EXPECT_NEAR(g_world.player.pos.x, c.x, 1e-5f) << c.name;
         EXPECT_NEAR(g_world.player.pos.y, c.y, 1e-5f) << c.name;
         EXPECT_EQ(g_world.playerShots[0].state, 0) << c.name;
     }
     fake::SetControllerState(Pad(0));
-    g_world.player.rot.y = 30.0f;
     for (int call = 0; call < 5; ++call) UpdatePlayerControl();
     EXPECT_FLOAT_EQ(g_world.player.rot.y, 25.0f) << "back toward level by 1 a call";
 }

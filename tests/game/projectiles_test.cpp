@@ -1,10 +1,8 @@
 // The enemy volleys and the flight of every projectile.
-#include <cmath>
 #include <vector>
 
 #include "game/actor_fixture.h"
 #include "game/enemy_attacks.h"
-#include "game/flight.h"
 #include "game/projectiles.h"
 
 namespace {
@@ -109,18 +107,6 @@ TEST_F(ProjectilesTest, MissilesClimbOnceLevelAndLeaveOnlyAboveTheTop)
     UpdateMissile(&missile, 10);
     EXPECT_EQ(missile.state, 0);
     EXPECT_EQ(Plays("enemydie"), 1u);
-}
-
-TEST_F(ProjectilesTest, PlayerShotsClimbAndLeaveAboveTheBox)
-{
-    GameObject shot;
-    shot.state = 1;
-    shot.pos = D3DXVECTOR3(14.0f, 20.5f, 0.0f);
-    UpdatePlayerShot(&shot);
-    EXPECT_FLOAT_EQ(shot.pos.y, 20.8f);
-    EXPECT_EQ(shot.state, 1) << "on the edge, still inside";
-    UpdatePlayerShot(&shot);
-    EXPECT_EQ(shot.state, 0);
 }
 
 TEST_F(ProjectilesTest, BombsFallFasterByTheirRankAndTumble)
