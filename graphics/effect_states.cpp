@@ -1,13 +1,8 @@
-// The device states every effect quad draws under, and the effect vertex's constructor.
+// The device states every effect quad draws under.
 #include "graphics/effect_states.h"
 
 #include "core/globals.h"
 #include "graphics/effects.h"
-
-static_assert(sizeof(EffectVertex) == 24, "the effect quads are drawn with a stride of 24");
-
-// Sets nothing: the arrays are static, so they start at zero until the stage fills them.
-EffectVertex::EffectVertex() {}
 
 void SetEffectStates()
 {
