@@ -31,11 +31,18 @@ struct Shown {
 
 class TitleTest : public SceneFixture {
 protected:
-    // Runs the title from its entry for this many frames; shown[f] is frame f, from 1.
-    std::vector<Shown> RunTitle(int frames)
+    // The title's entry, with the record cleared after it.
+    void StartTitle()
     {
         EnterTitle();
         tunes_.Remember();
+        fake::ClearCalls();
+    }
+
+    // Runs the title from its entry for this many frames; shown[f] is frame f, from 1.
+    std::vector<Shown> RunTitle(int frames)
+    {
+        StartTitle();
         std::vector<Shown> shown(1);
         for (int frame = 1; frame <= frames; ++frame) {
             fake::ClearCalls();
@@ -73,9 +80,7 @@ TEST_F(TitleTest, EntryStartsTheTitleTuneAndStoresTheFrame)
 
 TEST_F(TitleTest, OneFrameInOrder)
 {
-    EnterTitle();
-    tunes_.Remember();
-    fake::ClearCalls();
+    StartTitle();
     TitleFrame();
     const D3DXVECTOR2 a(740, -100), b(-100, 580);
     const std::vector<std::string> expected = {
@@ -158,9 +163,7 @@ TEST_F(TitleTest, LogoSlidesInAndCaptionBlinksByFrame)
 
 TEST_F(TitleTest, FirstFrameDrawsTheLogoAtItsStartWhateverTheGlobalsHeld)
 {
-    EnterTitle();
-    tunes_.Remember();
-    fake::ClearCalls();
+    StartTitle();
     TitleFrame();
     const std::vector<std::string> draws = Draws();
     EXPECT_EQ(std::count(draws.begin(), draws.end(), LogoDraw(kCellA, D3DXVECTOR2(740, -100))), 3);
@@ -174,10 +177,8 @@ TEST_F(TitleTest, FirstFrameDrawsTheLogoAtItsStartWhateverTheGlobalsHeld)
 
 TEST_F(TitleTest, EnterHeldFromTheFirstFrameStartsTheGameOnceAfterThePresent)
 {
-    EnterTitle();
-    tunes_.Remember();
+    StartTitle();
     fake::PressKey(VK_RETURN);
-    fake::ClearCalls();
     TitleFrame();
     EXPECT_EQ(g_sceneFunc, StartGame);
     const std::vector<std::string>& calls = fake::Calls();
@@ -201,8 +202,7 @@ TEST_F(TitleTest, EnterHeldFromTheFirstFrameStartsTheGameOnceAfterThePresent)
 
 TEST_F(TitleTest, EnterPressedWhileTheFrameIsPresentedCountsInThatFrame)
 {
-    EnterTitle();
-    tunes_.Remember();
+    StartTitle();
     fake::SetPresentHook([](int frame) {
         if (frame == 4) fake::PressKey(VK_RETURN);  // the fifth frame, long before the logo arrives
     });
@@ -216,14 +216,21 @@ TEST_F(TitleTest, EnterPressedWhileTheFrameIsPresentedCountsInThatFrame)
     EXPECT_EQ(fake::CallsStartingWith("SoundBuffer.Play").size(), 1u);
 }
 
+TEST_F(TitleTest, APressAlreadyOverDoesNotStartTheGame)
+{
+    StartTitle();
+    fake::TapKey(VK_RETURN);  // down and up again before the frame looks
+    TitleFrame();
+    EXPECT_EQ(g_sceneFunc, TitleFrame);
+    EXPECT_EQ(g_enterLatch, 0);
+}
+
 TEST_F(TitleTest, EnterWithoutTheEnterSoundStartsTheGameSilently)
 {
     g_sndEnter->Release();
     g_sndEnter = nullptr;
-    EnterTitle();
-    tunes_.Remember();
+    StartTitle();
     fake::PressKey(VK_RETURN);
-    fake::ClearCalls();
     TitleFrame();
     EXPECT_EQ(g_sceneFunc, StartGame);
     EXPECT_TRUE(fake::CallsStartingWith("SoundBuffer").empty());
@@ -232,8 +239,7 @@ TEST_F(TitleTest, EnterWithoutTheEnterSoundStartsTheGameSilently)
 TEST_F(TitleTest, FailedSceneBeginsDrawNothingButTheLogoStillArrivesOnTime)
 {
     for (int frame = 0; frame < 200; ++frame) fake::FailBeginScene({frame});
-    EnterTitle();
-    tunes_.Remember();
+    StartTitle();
     struct Expected {
         bool logoAArrived, logoBArrived;
         uint8_t blinkFlag;  // as the frame leaves it; the next frame shows it
@@ -262,10 +268,8 @@ TEST_F(TitleTest, FailedSceneBeginsDrawNothingButTheLogoStillArrivesOnTime)
 
 TEST_F(TitleTest, FailedSpriteBeginSkipsTheSpritesAndTheirEndButEndsTheScene)
 {
-    EnterTitle();
-    tunes_.Remember();
+    StartTitle();
     fake::FailSpriteBegin({0});
-    fake::ClearCalls();
     TitleFrame();
     EXPECT_EQ(fake::Calls(), (std::vector<std::string>{"Clear(0, null, 0x3, 0xFF000000, 1, 0)", "BeginScene()",
                                                        "Sprite.Begin()", "EndScene()",
@@ -274,8 +278,7 @@ TEST_F(TitleTest, FailedSpriteBeginSkipsTheSpritesAndTheirEndButEndsTheScene)
 
 TEST_F(TitleTest, NoSpriteActsAsAFailedBeginAndNoSheetSkipsEveryDraw)
 {
-    EnterTitle();
-    tunes_.Remember();
+    StartTitle();
     g_sprite->Release();
     g_sprite = nullptr;
     fake::ClearCalls();
