@@ -112,67 +112,33 @@ TEST_F(TitleTest, LogoSlidesInAndCaptionBlinksByFrame)
     const std::vector<Shown> shown = RunTitle(200);
     struct Row {
         int frame;
-        float ax, ay, bx, by;  // a NaN asks only for "still on the way"
-        bool caption;
+        float ax, ay, bx, by;  // where the frame draws the parts, to 0.001
     };
-    const float kOnTheWay = NAN;
     const Row rows[] = {
-        {1, 740, -100, -100, 580, false},
-        {2, 732.614286f, -97.785714f, -97.714286f, 576.885714f, false},
-        {70, 230.385f, 52.786f, 57.714f, 365.115f, false},
-        {71, 223, 55, kOnTheWay, kOnTheWay, false},
-        {72, 223, 55, 60, 362, false},
-        {100, 223, 55, 60, 362, false},
-        {101, 223, 55, 60, 362, true},
-        {131, 223, 55, 60, 362, true},
-        {132, 223, 55, 60, 362, false},
-        {162, 223, 55, 60, 362, false},
-        {163, 223, 55, 60, 362, true},
-        {193, 223, 55, 60, 362, true},
-        {194, 223, 55, 60, 362, false},
-        {200, 223, 55, 60, 362, false},
+        {1, 740, -100, -100, 580},
+        {2, 732.614286f, -97.785714f, -97.714286f, 576.885714f},
+        {70, 230.385f, 52.786f, 57.714f, 365.115f},
+        {71, 223, 55, 60, 362},
+        {72, 223, 55, 60, 362},
+        {200, 223, 55, 60, 362},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.frame);
         const Shown& s = shown[size_t(row.frame)];
-        if (row.frame >= 71 || row.frame == 1) {
-            EXPECT_EQ(s.logoA, D3DXVECTOR2(row.ax, row.ay));
-        } else {
-            EXPECT_NEAR(s.logoA.x, row.ax, 1e-3f);
-            EXPECT_NEAR(s.logoA.y, row.ay, 1e-3f);
-            EXPECT_GT(s.logoA.x, 223.0f);
-        }
-        if (std::isnan(row.bx)) {
-            // After 70 steps part B is short of both ends by less than 0.001.
-            EXPECT_LT(s.logoB.x, 60.0f);
-            EXPECT_GT(s.logoB.x, 60.0f - 1e-3f);
-            EXPECT_GT(s.logoB.y, 362.0f);
-            EXPECT_LT(s.logoB.y, 362.0f + 1e-3f);
-        } else if (row.frame >= 72 || row.frame == 1) {
-            EXPECT_EQ(s.logoB, D3DXVECTOR2(row.bx, row.by));
-        } else {
-            EXPECT_NEAR(s.logoB.x, row.bx, 1e-3f);
-            EXPECT_NEAR(s.logoB.y, row.by, 1e-3f);
-        }
-        EXPECT_EQ(s.caption, row.caption);
+        EXPECT_NEAR(s.logoA.x, row.ax, 1e-3f);
+        EXPECT_NEAR(s.logoA.y, row.ay, 1e-3f);
+        EXPECT_NEAR(s.logoB.x, row.bx, 1e-3f);
+        EXPECT_NEAR(s.logoB.y, row.by, 1e-3f);
     }
-    // Every frame: the caption shows in runs of 31 from frame 101.
-    for (int frame = 1; frame <= 200; ++frame)
-        EXPECT_EQ(shown[size_t(frame)].caption, frame >= 101 && (frame - 101) % 62 < 31) << frame;
-}
-
-TEST_F(TitleTest, FirstFrameDrawsTheLogoAtItsStartWhateverTheGlobalsHeld)
-{
-    StartTitle();
-    TitleFrame();
-    const std::vector<std::string> draws = Draws();
-    EXPECT_EQ(std::count(draws.begin(), draws.end(), LogoDraw(kCellA, D3DXVECTOR2(740, -100))), 3);
-    EXPECT_EQ(std::count(draws.begin(), draws.end(), LogoDraw(kCellB, D3DXVECTOR2(-100, 580))), 3);
-    // Placed once: positions the game moves afterwards are not placed again.
-    g_logoPosA = D3DXVECTOR2(300, 0);
-    fake::ClearCalls();
-    TitleFrame();
-    EXPECT_EQ(fake::CallsStartingWith(LogoDraw(kCellA, D3DXVECTOR2(300, 0))).size(), 3u);
+    for (int frame = 1; frame <= 200; ++frame) {
+        SCOPED_TRACE(frame);
+        const Shown& s = shown[size_t(frame)];
+        // Exactly at the end only once clamped: after 70 steps part B is still short of
+        // both its end values.
+        EXPECT_EQ(s.logoA == D3DXVECTOR2(223, 55), frame >= 71);
+        EXPECT_EQ(s.logoB == D3DXVECTOR2(60, 362), frame >= 72);
+        EXPECT_EQ(s.caption, frame >= 101 && (frame - 101) % 62 < 31);
+    }
 }
 
 TEST_F(TitleTest, EnterHeldFromTheFirstFrameStartsTheGameOnceAfterThePresent)
