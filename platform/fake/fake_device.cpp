@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "device_states.h"
 #include "fake_d3d9_state.h"
 #include "fake_resources.h"
 #include "vertex_layout.h"
@@ -85,14 +86,14 @@ HRESULT FakeDevice::Reset(D3DPRESENT_PARAMETERS* params)
 HRESULT FakeDevice::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix)
 {
     Record(Call("SetTransform", state));
-    if (!matrix) return D3DERR_INVALIDCALL;
+    if (!matrix || FAILED(d3d9::CheckTransform(state))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().transforms[state] = *matrix;
     return D3D_OK;
 }
 
 HRESULT FakeDevice::GetTransform(D3DTRANSFORMSTATETYPE state, D3DMATRIX* matrix)
 {
-    if (!matrix) return D3DERR_INVALIDCALL;
+    if (!matrix || FAILED(d3d9::CheckTransform(state))) return D3DERR_INVALIDCALL;
     *matrix = d3d::TheDevice().Transform(state);
     return D3D_OK;
 }
@@ -104,6 +105,7 @@ HRESULT FakeDevice::SetLight(DWORD index, const D3DLIGHT9* light)
         return D3DERR_INVALIDCALL;
     }
     Record(Call("SetLight", index, light->Type, Colour(light->Diffuse), Vector(light->Direction)));
+    if (FAILED(d3d9::CheckLight(index, light))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().lights[index] = *light;
     return D3D_OK;
 }
@@ -111,6 +113,7 @@ HRESULT FakeDevice::SetLight(DWORD index, const D3DLIGHT9* light)
 HRESULT FakeDevice::LightEnable(DWORD index, BOOL enable)
 {
     Record(Call("LightEnable", index, enable));
+    if (FAILED(d3d9::CheckLightIndex(index))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().lightsEnabled[index] = enable != FALSE;
     return D3D_OK;
 }
@@ -136,13 +139,14 @@ HRESULT FakeDevice::GetMaterial(D3DMATERIAL9* material)
 HRESULT FakeDevice::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture)
 {
     Record(Call("SetTexture", stage, Label{TextureLabel(texture)}));
+    if (FAILED(d3d9::CheckTextureStage(stage))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().textures[stage] = texture;
     return D3D_OK;
 }
 
 HRESULT FakeDevice::GetTexture(DWORD stage, IDirect3DBaseTexture9** texture)
 {
-    if (!texture) return D3DERR_INVALIDCALL;
+    if (!texture || FAILED(d3d9::CheckTextureStage(stage))) return D3DERR_INVALIDCALL;
     auto found = d3d::TheDevice().textures.find(stage);
     *texture = found == d3d::TheDevice().textures.end() ? nullptr : found->second;
     if (*texture) (*texture)->AddRef();
@@ -152,13 +156,14 @@ HRESULT FakeDevice::GetTexture(DWORD stage, IDirect3DBaseTexture9** texture)
 HRESULT FakeDevice::SetRenderState(D3DRENDERSTATETYPE state, DWORD value)
 {
     Record(Call("SetRenderState", state, value));
+    if (FAILED(d3d9::CheckRenderState(state, value))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().renderStates[state] = value;
     return D3D_OK;
 }
 
 HRESULT FakeDevice::GetRenderState(D3DRENDERSTATETYPE state, DWORD* value)
 {
-    if (!value) return D3DERR_INVALIDCALL;
+    if (!value || FAILED(d3d9::CheckRenderState(state))) return D3DERR_INVALIDCALL;
     *value = d3d::TheDevice().RenderState(state);
     return D3D_OK;
 }
@@ -166,13 +171,14 @@ HRESULT FakeDevice::GetRenderState(D3DRENDERSTATETYPE state, DWORD* value)
 HRESULT FakeDevice::SetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type, DWORD value)
 {
     Record(Call("SetTextureStageState", stage, type, value));
+    if (FAILED(d3d9::CheckStageState(stage, type, value))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().stageStates[{stage, type}] = value;
     return D3D_OK;
 }
 
 HRESULT FakeDevice::GetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type, DWORD* value)
 {
-    if (!value) return D3DERR_INVALIDCALL;
+    if (!value || FAILED(d3d9::CheckStageState(stage, type))) return D3DERR_INVALIDCALL;
     *value = d3d::TheDevice().StageState(stage, type);
     return D3D_OK;
 }
@@ -180,13 +186,14 @@ HRESULT FakeDevice::GetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE t
 HRESULT FakeDevice::SetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD value)
 {
     Record(Call("SetSamplerState", sampler, type, value));
+    if (FAILED(d3d9::CheckSamplerState(sampler, type, value))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().samplerStates[{sampler, type}] = value;
     return D3D_OK;
 }
 
 HRESULT FakeDevice::GetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD* value)
 {
-    if (!value) return D3DERR_INVALIDCALL;
+    if (!value || FAILED(d3d9::CheckSamplerState(sampler, type))) return D3DERR_INVALIDCALL;
     *value = d3d::TheDevice().SamplerState(sampler, type);
     return D3D_OK;
 }
@@ -194,6 +201,7 @@ HRESULT FakeDevice::GetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWO
 HRESULT FakeDevice::SetFVF(DWORD fvf)
 {
     Record(Call("SetFVF", Hex{fvf}));
+    if (FAILED(d3d9::CheckVertexFormat(fvf))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().fvf = fvf;
     return D3D_OK;
 }

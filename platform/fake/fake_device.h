@@ -1,5 +1,6 @@
 // The device stand-in: records every call, keeps the state it was given in the shared
-// DeviceState, and answers BeginScene and Present as the test scripted them.
+// DeviceState, refuses the state changes the OpenGL device refuses (same answer, nothing
+// kept), and answers BeginScene and Present as the test scripted them.
 #pragma once
 
 #include "call_log.h"
