@@ -54,7 +54,4 @@ public:
                                  UINT startIndex, UINT primitiveCount) override;
 };
 
-// Every field of the presentation parameters, in order, as one argument of a record line.
-Label ParamsFields(const D3DPRESENT_PARAMETERS& params);
-
 }  // namespace fake

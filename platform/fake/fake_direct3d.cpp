@@ -1,5 +1,6 @@
 // The Direct3D object stand-in, the Direct3D scripts, and the area's install.
 #include "call_log.h"
+#include "call_names.h"
 #include "direct3d.h"
 #include "fake.h"
 #include "fake_d3d9_state.h"
@@ -54,9 +55,11 @@ public:
                          D3DPRESENT_PARAMETERS* params, IDirect3DDevice9** device) override
     {
         if (params)
-            Record(Call("CreateDevice", adapter, type, focusWindow, Hex{behaviourFlags}, ParamsFields(*params)));
+            Record(Call("CreateDevice", adapter, name::DeviceType(type), focusWindow, name::Behaviour(behaviourFlags),
+                        name::PresentParams(*params)));
         else
-            Record(Call("CreateDevice", adapter, type, focusWindow, Hex{behaviourFlags}, nullptr));
+            Record(Call("CreateDevice", adapter, name::DeviceType(type), focusWindow, name::Behaviour(behaviourFlags),
+                        nullptr));
         const int attempt = ++d3d::TheScript().createAttempts;
         if (!device) return D3DERR_INVALIDCALL;
         *device = nullptr;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "call_log.h"
+#include "call_names.h"
 #include "fake.h"
 #include "direct_input.h"
 
@@ -24,7 +25,7 @@ public:
     }
     HRESULT EnumObjects(LPDIENUMDEVICEOBJECTSCALLBACKA callback, LPVOID context, DWORD flags) override
     {
-        Record(Call("Joystick.EnumObjects", script_.name, flags));
+        Record(Call("Joystick.EnumObjects", script_.name, name::ObjectTypes(flags)));
         for (int axis = 0; axis < script_.axes; ++axis) {
             DIDEVICEOBJECTINSTANCEA object = {};
             object.dwSize = sizeof object;
@@ -38,11 +39,11 @@ public:
         if (property == DIPROP_RANGE) {
             const auto* range = reinterpret_cast<const DIPROPRANGE*>(header);
             Record(Call("Joystick.SetProperty(RANGE)", header->dwSize, header->dwHeaderSize, header->dwObj,
-                        header->dwHow, range->lMin, range->lMax));
+                        name::PropertyHow(header->dwHow), range->lMin, range->lMax));
         } else {
             const auto* value = reinterpret_cast<const DIPROPDWORD*>(header);
             Record(Call("Joystick.SetProperty(AXISMODE)", header->dwSize, header->dwHeaderSize, header->dwObj,
-                        header->dwHow, value->dwData));
+                        name::PropertyHow(header->dwHow), name::AxisMode(value->dwData)));
         }
         return DI_OK;
     }
@@ -60,7 +61,7 @@ public:
     }
     HRESULT SetCooperativeLevel(HWND window, DWORD flags) override
     {
-        Record(Call("Joystick.SetCooperativeLevel", static_cast<const void*>(window), flags));
+        Record(Call("Joystick.SetCooperativeLevel", static_cast<const void*>(window), name::InputCooperation(flags)));
         return DI_OK;
     }
     HRESULT Poll() override { return Note("Joystick.Poll"); }
@@ -94,7 +95,7 @@ public:
     }
     HRESULT EnumDevices(DWORD deviceClass, LPDIENUMDEVICESCALLBACKA callback, LPVOID context, DWORD flags) override
     {
-        Record(Call("DirectInput.EnumDevices", deviceClass, flags));
+        Record(Call("DirectInput.EnumDevices", name::DeviceClass(deviceClass), name::EnumFlags(flags)));
         for (size_t index = 0; index < controllers_.size(); ++index) {
             DIDEVICEINSTANCEA instance = {};
             instance.dwSize = sizeof instance;
