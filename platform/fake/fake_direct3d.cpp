@@ -2,7 +2,6 @@
 #include "call_log.h"
 #include "call_names.h"
 #include "direct3d.h"
-#include "fake.h"
 #include "fake_d3d9_state.h"
 #include "fake_device.h"
 
@@ -77,6 +76,8 @@ IDirect3D9* CreateDirect3D()
     return d3d::TheScript().failDirect3DCreate ? nullptr : new FakeDirect3D;
 }
 
+}  // namespace
+
 void InstallDirect3D()
 {
     d3d::TheScript() = {};
@@ -87,10 +88,6 @@ void InstallDirect3D()
 }
 
 void UninstallDirect3D() { d3d9::SetDirect3DFactory({}); }
-
-[[maybe_unused]] const bool kJoined = AddStandIn({"Direct3D", InstallDirect3D, UninstallDirect3D});
-
-}  // namespace
 
 void SetDisplayMode(const D3DDISPLAYMODE& mode) { d3d::TheScript().displayMode = mode; }
 void FailDirect3DCreate() { d3d::TheScript().failDirect3DCreate = true; }

@@ -5,7 +5,6 @@
 
 #include "call_log.h"
 #include "call_names.h"
-#include "fake.h"
 #include "direct_input.h"
 
 namespace fake {
@@ -125,10 +124,6 @@ void InstallInput(std::vector<ScriptedController> controllers)
     });
 }
 
-}  // namespace fake
+void UninstallInput() { dinput::SetDirectInputFactory(nullptr); }
 
-namespace {
-// By default the game finds no controller; a test scripts some with InstallInput.
-[[maybe_unused]] const bool kJoined = fake::AddStandIn(
-    {"input", [] { fake::InstallInput({}); }, [] { dinput::SetDirectInputFactory(nullptr); }});
-}  // namespace
+}  // namespace fake

@@ -18,5 +18,6 @@ struct ScriptedController {
 
 // Installs the stand-in behind DirectInput8Create with these controllers, in this order.
 void InstallInput(std::vector<ScriptedController> controllers);
+void UninstallInput();
 
 }  // namespace fake

@@ -4,35 +4,35 @@
 
 #include "call_log.h"
 #include "call_names.h"
-#include "fake.h"
-
-namespace fake {
-
-void LoadRecorder::TextureFromFileEx(LPCSTR file, UINT width, UINT height, UINT mipLevels, DWORD usage,
-                                     D3DFORMAT format, D3DPOOL pool, DWORD filter, DWORD mipFilter,
-                                     D3DCOLOR colourKey)
-{
-    Record(Call("D3DXCreateTextureFromFileExA", file, name::Size(width), name::Size(height), name::Size(mipLevels),
-                name::Usage(usage), name::Format(format), name::Pool(pool), name::Filter(filter),
-                name::Filter(mipFilter), Hex{colourKey}));
-}
-
-void LoadRecorder::TextureFromFile(LPCSTR file) { Record(Call("D3DXCreateTextureFromFileA", file)); }
-
-void LoadRecorder::MeshFromX(LPCSTR file, DWORD options)
-{
-    Record(Call("D3DXLoadMeshFromXA", file, name::MeshOptions(options)));
-}
-
-}  // namespace fake
+#include "load_observer.h"
 
 namespace fake {
 
 namespace {
+
+class LoadRecorder : public d3dx9::LoadObserver {
+public:
+    void TextureFromFileEx(LPCSTR file, UINT width, UINT height, UINT mipLevels, DWORD usage, D3DFORMAT format,
+                           D3DPOOL pool, DWORD filter, DWORD mipFilter, D3DCOLOR colourKey) override
+    {
+        Record(Call("D3DXCreateTextureFromFileExA", file, name::Size(width), name::Size(height),
+                    name::Size(mipLevels), name::Usage(usage), name::Format(format), name::Pool(pool),
+                    name::Filter(filter), name::Filter(mipFilter), Hex{colourKey}));
+    }
+
+    void TextureFromFile(LPCSTR file) override { Record(Call("D3DXCreateTextureFromFileA", file)); }
+
+    void MeshFromX(LPCSTR file, DWORD options) override
+    {
+        Record(Call("D3DXLoadMeshFromXA", file, name::MeshOptions(options)));
+    }
+};
+
 LoadRecorder g_loadRecorder;
-void InstallLoadObserver() { d3dx9::SetLoadObserver(&g_loadRecorder); }
-void UninstallLoadObserver() { d3dx9::SetLoadObserver(nullptr); }
-[[maybe_unused]] const bool kJoined = AddStandIn({"loads", InstallLoadObserver, UninstallLoadObserver});
+
 }  // namespace
+
+void InstallLoadRecorder() { d3dx9::SetLoadObserver(&g_loadRecorder); }
+void UninstallLoadRecorder() { d3dx9::SetLoadObserver(nullptr); }
 
 }  // namespace fake

@@ -123,8 +123,11 @@ HRESULT Create(const char* name, bool fail, REFIID iid, REFIID wanted, void** ob
 
 }  // namespace
 
-void RegisterFakeMusic()
+void InstallMusic()
 {
+    SoundState& state = TheSoundState();
+    state.music = {};
+    state.loaders = state.performances = state.segments = 0;
     com::RegisterFactory(CLSID_DirectMusicLoader, [](REFIID iid, void** object) {
         return Create<IDirectMusicLoader8>("DirectMusicLoader", TheSoundState().music.failLoaderCreation, iid,
                                            IID_IDirectMusicLoader8, object, [] {
@@ -147,5 +150,7 @@ void RegisterFakeMusic()
         });
     });
 }
+
+void UninstallMusic() { com::UnregisterAllClasses(); }
 
 }  // namespace fake

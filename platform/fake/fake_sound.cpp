@@ -4,7 +4,6 @@
 #include "call_log.h"
 #include "call_names.h"
 #include "direct_sound.h"
-#include "fake.h"
 #include "fake_sound_state.h"
 
 namespace fake {
@@ -158,21 +157,13 @@ SoundState& TheSoundState()
 SoundScript& SoundScripts() { return TheSoundState().sound; }
 MusicScript& MusicScripts() { return TheSoundState().music; }
 
-void InstallSound()
+void InstallDirectSound()
 {
-    TheSoundState() = {};
+    TheSoundState().sound = {};
+    TheSoundState().secondaryBuffers = 0;
     dsound::SetDirectSoundFactory(CreateFakeDirectSound);
-    RegisterFakeMusic();
 }
 
-void UninstallSound()
-{
-    dsound::SetDirectSoundFactory(nullptr);
-    com::UnregisterAllClasses();
-}
-
-namespace {
-[[maybe_unused]] const bool kJoined = AddStandIn({"sound", InstallSound, UninstallSound});
-}  // namespace
+void UninstallDirectSound() { dsound::SetDirectSoundFactory(nullptr); }
 
 }  // namespace fake

@@ -3,7 +3,6 @@
 
 #include "call_log.h"
 #include "call_names.h"
-#include "fake.h"
 
 namespace fake {
 
@@ -152,10 +151,7 @@ void PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void PostQuit(int exitCode) { WindowSystem().Win32System::PostQuitMessage(exitCode); }
 void CloseWindow() { WindowSystem().Win32System::CloseWindow(Window()); }
 
-namespace {
 void InstallWindowSystem() { win32::Install(std::make_unique<FakeWindowSystem>()); }
 void UninstallWindowSystem() { win32::Install(nullptr); }
-[[maybe_unused]] const bool kJoined = AddStandIn({"window system", InstallWindowSystem, UninstallWindowSystem});
-}  // namespace
 
 }  // namespace fake

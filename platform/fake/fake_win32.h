@@ -56,6 +56,10 @@ protected:
     std::string CurrentDirectory() const override { return currentDirectory; }
 };
 
+// A fresh stand-in in place of the window system, and none.
+void InstallWindowSystem();
+void UninstallWindowSystem();
+
 // The stand-in in place; valid between Install and Uninstall.
 FakeWindowSystem& WindowSystem();
 // The window the game made last (null before).

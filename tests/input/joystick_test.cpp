@@ -33,7 +33,7 @@ protected:
         SetFocus(window_);
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
-        dinput::UseSdlJoysticks();
+        dinput::SetDirectInputFactory(dinput::CreateSdlDirectInput);
         g_joystickPresent = 0;
         fake::ClearCalls();
     }
