@@ -11,6 +11,12 @@ namespace fake {
 
 namespace {
 
+DIJOYSTATE& TheControllerState()
+{
+    static DIJOYSTATE state;
+    return state;
+}
+
 class FakeController : public com::RefCounted<IDirectInputDevice8A> {
 public:
     explicit FakeController(ScriptedController script) : script_(std::move(script)) {}
@@ -48,9 +54,11 @@ public:
     }
     HRESULT Acquire() override { return Note("Joystick.Acquire"); }
     HRESULT Unacquire() override { return Note("Joystick.Unacquire"); }
-    HRESULT GetDeviceState(DWORD size, LPVOID) override
+    HRESULT GetDeviceState(DWORD size, LPVOID data) override
     {
         Record(Call("Joystick.GetDeviceState", size));
+        if (!data || size != sizeof(DIJOYSTATE)) return DIERR_INVALIDPARAM;
+        *static_cast<DIJOYSTATE*>(data) = TheControllerState();
         return DI_OK;
     }
     HRESULT SetDataFormat(const DIDATAFORMAT* format) override
@@ -118,6 +126,7 @@ private:
 
 void InstallInput(std::vector<ScriptedController> controllers)
 {
+    TheControllerState() = ControllerState(0, 0);
     dinput::SetDirectInputFactory([controllers] {
         Record("DirectInput8Create()");
         return new FakeDirectInput(controllers);
@@ -125,5 +134,19 @@ void InstallInput(std::vector<ScriptedController> controllers)
 }
 
 void UninstallInput() { dinput::SetDirectInputFactory(nullptr); }
+
+void SetControllerState(const DIJOYSTATE& state) { TheControllerState() = state; }
+
+DIJOYSTATE ControllerState(LONG x, LONG y, std::initializer_list<int> buttons)
+{
+    DIJOYSTATE state = {};
+    state.lX = x;
+    state.lY = y;
+    for (DWORD& pov : state.rgdwPOV) pov = 0xFFFFFFFF;
+    for (int button : buttons) {
+        if (button >= 0 && button < 32) state.rgbButtons[button] = 0x80;
+    }
+    return state;
+}
 
 }  // namespace fake

@@ -2,6 +2,7 @@
 // joysticks cannot make (a controller that opens but cannot tell its capabilities).
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,14 @@ struct ScriptedController {
     int axes = 2;
 };
 
-// Installs the stand-in behind DirectInput8Create with these controllers, in this order.
+// Installs the stand-in behind DirectInput8Create with these controllers, in this order;
+// they report a centred stick and no button until SetControllerState.
 void InstallInput(std::vector<ScriptedController> controllers);
 void UninstallInput();
+// What every scripted controller's GetDeviceState reports from now on.
+void SetControllerState(const DIJOYSTATE& state);
+// A state with the stick at (x, y) in the game's range -1000 .. 1000, the hats centred and
+// the listed buttons (0 to 31) held.
+DIJOYSTATE ControllerState(LONG x, LONG y, std::initializer_list<int> buttons = {});
 
 }  // namespace fake

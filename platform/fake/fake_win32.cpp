@@ -63,6 +63,11 @@ LRESULT FakeWindowSystem::DefWindowProc(HWND window, UINT message, WPARAM wParam
 BOOL FakeWindowSystem::PeekMessage(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags)
 {
     ++counts.peek;
+    if (firstPeekHook) {
+        const std::function<void()> hook = std::move(firstPeekHook);
+        firstPeekHook = nullptr;
+        hook();
+    }
     if (recordMessageCalls) Record(Call("PeekMessageA", window, filterMin, filterMax, name::PeekFlags(removeFlags)));
     return Win32System::PeekMessage(msg, window, filterMin, filterMax, removeFlags);
 }
@@ -133,6 +138,7 @@ void AnswerMessageBoxes(std::initializer_list<int> answers)
 }
 void FailCreateWindow() { WindowSystem().failCreateWindow = true; }
 void SetCurrentDirectory(const std::string& path) { WindowSystem().currentDirectory = path; }
+void SetFirstPeekHook(std::function<void()> hook) { WindowSystem().firstPeekHook = std::move(hook); }
 void RecordMessageCalls(bool on) { WindowSystem().recordMessageCalls = on; }
 const MessageCallCounts& MessageCalls() { return WindowSystem().counts; }
 
