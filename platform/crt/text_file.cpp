@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "crt.h"
+#include "file_name.h"
 
 namespace crt {
 
@@ -70,7 +71,7 @@ FILE* fopen(const char* fileName, const char* mode)
     if (!fileName || !mode) return nullptr;
     const bool text = std::strcmp(mode, "rt") == 0;
     if (!text && std::strcmp(mode, "r") != 0 && std::strcmp(mode, "rb") != 0) return nullptr;
-    std::FILE* stream = std::fopen(fileName, "rb");
+    std::FILE* stream = std::fopen(win32::LocalFileName(fileName).c_str(), "rb");
     if (!stream) return nullptr;
     auto* file = new FILE;
     file->stream = stream;

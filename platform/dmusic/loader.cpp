@@ -2,10 +2,10 @@
 // loaded from it into segments after the file check.
 #include "loader.h"
 
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 
+#include "file_name.h"
 #include "midi_file.h"
 #include "segment.h"
 
@@ -92,12 +92,7 @@ std::string Utf8FromWide(const WCHAR* text)
     return utf8;
 }
 
-std::string PathFromWide(const WCHAR* text)
-{
-    std::string path = Utf8FromWide(text);
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
+std::string PathFromWide(const WCHAR* text) { return win32::LocalFileName(Utf8FromWide(text).c_str()); }
 
 IDirectMusicLoader8* NewLoader() { return new Loader; }
 

@@ -10,6 +10,8 @@
 #include <limits>
 #include <vector>
 
+#include "file_name.h"
+
 struct HMMIO__ {
     std::FILE* file = nullptr;
     int64_t size = 0;  // bytes in the file
@@ -68,7 +70,7 @@ DWORD ReadDword(const unsigned char* bytes)
 HMMIO mmioOpenA(LPCSTR fileName, LPMMIOINFO info, DWORD flags)
 {
     if (!fileName || info || (flags & ~DWORD(MMIO_ALLOCBUF)) != 0) return nullptr;
-    std::FILE* stream = std::fopen(fileName, "rb");
+    std::FILE* stream = std::fopen(win32::LocalFileName(fileName).c_str(), "rb");
     if (!stream) return nullptr;
     struct stat status = {};
     if (fstat(fileno(stream), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kLargestOffset) {
