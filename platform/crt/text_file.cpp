@@ -8,6 +8,7 @@
 
 #include "crt.h"
 #include "file_name.h"
+#include "load_log.h"
 
 namespace crt {
 
@@ -72,7 +73,10 @@ FILE* fopen(const char* fileName, const char* mode)
     const bool text = std::strcmp(mode, "rt") == 0;
     if (!text && std::strcmp(mode, "r") != 0 && std::strcmp(mode, "rb") != 0) return nullptr;
     std::FILE* stream = std::fopen(win32::LocalFileName(fileName).c_str(), "rb");
-    if (!stream) return nullptr;
+    if (!stream) {
+        win32::LogLoadFailure("file", fileName, "cannot open");
+        return nullptr;
+    }
     auto* file = new FILE;
     file->stream = stream;
     file->text = text;

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "file_name.h"
+#include "load_log.h"
 #include "midi_file.h"
 #include "segment.h"
 
@@ -45,6 +46,12 @@ bool ReadFile(const std::string& path, std::vector<uint8_t>& bytes)
     return bool(file.read(reinterpret_cast<char*>(bytes.data()), size));
 }
 
+HRESULT Refuse(const std::string& path, const char* reason, HRESULT result)
+{
+    win32::LogLoadFailure("tune", path.c_str(), reason);
+    return result;
+}
+
 class Loader : public com::RefCounted<IDirectMusicLoader8> {
 public:
     HRESULT SetSearchDirectory(REFGUID, const WCHAR* path, BOOL) override
@@ -64,8 +71,9 @@ public:
         std::string path = PathFromWide(fileName);
         if (!folder_.empty() && !path.empty() && path.front() != '/') path = folder_ + '/' + path;
         std::vector<uint8_t> bytes;
-        if (!ReadFile(path, bytes)) return DMUS_E_LOADER_FAILEDOPEN;
-        if (!IsPlayableMidiFile(bytes.data(), bytes.size())) return DMUS_E_UNSUPPORTED_STREAM;
+        if (!ReadFile(path, bytes)) return Refuse(path, "cannot open", DMUS_E_LOADER_FAILEDOPEN);
+        if (!IsPlayableMidiFile(bytes.data(), bytes.size()))
+            return Refuse(path, "no MIDI file we can play", DMUS_E_UNSUPPORTED_STREAM);
         *object = static_cast<IDirectMusicSegment8*>(new Segment(std::move(bytes)));
         return S_OK;
     }
