@@ -11,11 +11,8 @@ namespace fake {
 
 namespace {
 
-DIJOYSTATE& TheControllerState()
-{
-    static DIJOYSTATE state;
-    return state;
-}
+DIJOYSTATE s_controllerState = {};
+bool s_failReads = false;
 
 class FakeController : public com::RefCounted<IDirectInputDevice8A> {
 public:
@@ -58,7 +55,8 @@ public:
     {
         Record(Call("Joystick.GetDeviceState", size));
         if (!data || size != sizeof(DIJOYSTATE)) return DIERR_INVALIDPARAM;
-        *static_cast<DIJOYSTATE*>(data) = TheControllerState();
+        if (s_failReads) return DIERR_INPUTLOST;
+        *static_cast<DIJOYSTATE*>(data) = s_controllerState;
         return DI_OK;
     }
     HRESULT SetDataFormat(const DIDATAFORMAT* format) override
@@ -126,7 +124,8 @@ private:
 
 void InstallInput(std::vector<ScriptedController> controllers)
 {
-    TheControllerState() = ControllerState(0, 0);
+    s_controllerState = ControllerState(0, 0);
+    s_failReads = false;
     dinput::SetDirectInputFactory([controllers] {
         Record("DirectInput8Create()");
         return new FakeDirectInput(controllers);
@@ -135,7 +134,8 @@ void InstallInput(std::vector<ScriptedController> controllers)
 
 void UninstallInput() { dinput::SetDirectInputFactory(nullptr); }
 
-void SetControllerState(const DIJOYSTATE& state) { TheControllerState() = state; }
+void SetControllerState(const DIJOYSTATE& state) { s_controllerState = state; }
+void FailControllerReads(bool fail) { s_failReads = fail; }
 
 DIJOYSTATE ControllerState(LONG x, LONG y, std::initializer_list<int> buttons)
 {

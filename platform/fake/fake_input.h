@@ -17,12 +17,13 @@ struct ScriptedController {
     int axes = 2;
 };
 
-// Installs the stand-in behind DirectInput8Create with these controllers, in this order;
-// they report a centred stick and no button until SetControllerState.
+// Installs the stand-in behind DirectInput8Create with these controllers, in this order.
+// Their state reads as centred with nothing pressed until a test sets it.
 void InstallInput(std::vector<ScriptedController> controllers);
 void UninstallInput();
-// What every scripted controller's GetDeviceState reports from now on.
+// What every controller's next reads give: this state, or a lost device.
 void SetControllerState(const DIJOYSTATE& state);
+void FailControllerReads(bool fail);
 // A state with the stick at (x, y) in the game's range -1000 .. 1000, the hats centred and
 // the listed buttons (0 to 31) held.
 DIJOYSTATE ControllerState(LONG x, LONG y, std::initializer_list<int> buttons = {});

@@ -10,6 +10,10 @@
 #include "core/game_world.h"
 #include "core/globals.h"
 #include "core/scene.h"
+#include "game/energy.h"
+#include "game/missile_manoeuvre.h"
+#include "game/player_control.h"
+#include "graphics/effects.h"
 #include "input/joystick.h"
 
 namespace game_state {
@@ -71,7 +75,29 @@ constexpr Global kGlobals[] = {
     Handle("g_musicLoader", g_musicLoader),
     Handle("g_musicPerformance", g_musicPerformance),
     Handle("g_musicSegment", g_musicSegment),
+    // The craft's controls and weapons.
+    Value("g_fireLatch", g_fireLatch),
+    Value("g_autoFireCounter", g_autoFireCounter),
+    Value("g_missilePhase", g_missilePhase),
+    Value("g_missileReturnWait", g_missileReturnWait),
+    Value("g_energy", g_energy),
+    Value("g_displayedEnergy", g_displayedEnergy),
+    Value("g_energyDigits", g_energyDigits),
+    // The effect quads.
+    Value("g_explosionQuads", g_explosionQuads),
+    Value("g_explosionActive", g_explosionActive),
+    Value("g_explosionWorld", g_explosionWorld),
+    Value("g_explosionCellU", g_explosionCellU),
+    Value("g_explosionCellV", g_explosionCellV),
+    Value("g_flameQuad", g_flameQuad),
+    Value("g_stripCellU", g_stripCellU),
+    Value("g_stripToggle", g_stripToggle),
+    Value("g_laserQuad", g_laserQuad),
+    Value("g_laserFrame", g_laserFrame),
+    Value("g_laserActive", g_laserActive),
 };
+// Hashed byte for byte, so without padding.
+static_assert(sizeof(EffectVertex) == 24 && sizeof(D3DXMATRIXA16) == 64);
 
 // The pools of g_world in their order; a pool added to GameWorld must be added here.
 struct Pool {

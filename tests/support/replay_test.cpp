@@ -31,8 +31,8 @@ replay::Script TitleScript()
 
 // The title is still one black frame: only the start-up's objects and the controller count.
 const replay::Checkpoint kTitle[] = {
-    {0, 0x1C585C711282590Au},   {60, 0x1C585C711282590Au},  {120, 0x1C585C711282590Au},
-    {180, 0x1C585C711282590Au}, {240, 0x1C585C711282590Au}, {299, 0x1C585C711282590Au},
+    {0, 0x25B0DF02DEF399BAu},   {60, 0x25B0DF02DEF399BAu},  {120, 0x25B0DF02DEF399BAu},
+    {180, 0x25B0DF02DEF399BAu}, {240, 0x25B0DF02DEF399BAu}, {299, 0x25B0DF02DEF399BAu},
 };
 
 TEST(Replay, TheTitleHoldsItsRecordedCheckpoints)
