@@ -69,6 +69,7 @@ std::vector<Checkpoint> Play(const Script& script, const std::function<void(int 
             ApplyInput(script, frame + 1);
     });
     WinMain(reinterpret_cast<HINSTANCE>(uintptr_t(0x400000)), nullptr, const_cast<char*>(""), SW_SHOWDEFAULT);
+    fake::SetPresentHook({});  // it refers to this call's locals
     Cleanup();  // a start-up that failed returns without the shutdown
     game_state::ResetToStart();
     return checkpoints;
