@@ -1,34 +1,27 @@
-// One stage frame of ray tests: the laser's ray from the craft straight up, tested against
-// each of the 381 enemy slots on the seven enemy models, as the stage turns it into each
-// enemy's model space. Run from the build folder: ./bench/intersect_bench. Each iteration
-// is one frame of 381 rays; its time is the per-frame cost.
+// One stage frame of ray tests: the laser's ray from the craft straight up, tested with the
+// game's own HitRayMesh against each of the 381 enemy slots on the seven enemy models. Run
+// from the build folder: ./bench/intersect_bench. Each iteration is one frame of 381 rays;
+// its time is the per-frame cost.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "core/globals.h"
-#include "fake/fake.h"
+#include "game/collision.h"
 #include "graphics/models.h"
 #include "graphics/release_model.h"
+#include "recording_device.h"
 
 namespace {
 
 constexpr int kSlots = 381;
 constexpr int kEnemyTypes = 7;
-constexpr float kRadiansPerDegree = 0.017453292f;
 
-// A device of the stand-ins with the seven enemy models loaded and measured as the stage
-// loads them.
+// The seven enemy models loaded and measured as the stage loads them.
 struct EnemyModels {
     EnemyModels()
     {
-        fake::Install();
-        g_d3d = Direct3DCreate9(D3D_SDK_VERSION);
-        D3DPRESENT_PARAMETERS params = {};
-        params.Windowed = TRUE;
-        g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING, &params, &g_device);
         const D3DXVECTOR3 origin(0, 0, 0), rotation(-90, 0, 0), scale(1, 1, 1);
         const float colour[4] = {1, 1, 1, 1};
         for (int type = 0; type < kEnemyTypes; ++type) {
@@ -40,11 +33,6 @@ struct EnemyModels {
     ~EnemyModels()
     {
         for (GameObject& model : models) ReleaseModel(model);
-        g_device->Release();
-        g_d3d->Release();
-        g_device = nullptr;
-        g_d3d = nullptr;
-        fake::Uninstall();
     }
     bool Loaded() const
     {
@@ -53,36 +41,9 @@ struct EnemyModels {
         return true;
     }
 
+    RecordingDevice device;  // made before the models, released after them
     GameObject models[kEnemyTypes];
 };
-
-// A ray already in the target's model space, as the collision test hands it over.
-struct Ray {
-    ID3DXMesh* mesh;
-    D3DXVECTOR3 start, direction;
-};
-
-// The world ray from start along delta, in the model space of a target at pos turned by
-// rot (degrees): the inverse of rotations about Z, X and Y, then the move.
-Ray ToModelSpace(ID3DXMesh* mesh, D3DXVECTOR3 pos, D3DXVECTOR3 rot, D3DXVECTOR3 start, D3DXVECTOR3 delta)
-{
-    D3DXMATRIX z, x, y, m, step;
-    D3DXMatrixRotationZ(&z, -rot.z * kRadiansPerDegree);
-    D3DXMatrixRotationX(&x, -rot.x * kRadiansPerDegree);
-    D3DXMatrixRotationY(&y, -rot.y * kRadiansPerDegree);
-    D3DXMatrixMultiply(&m, &z, &x);
-    D3DXMatrixMultiply(&m, &m, &y);
-    D3DXMatrixTranslation(&step, pos.x, pos.y, pos.z);
-    D3DXMatrixMultiply(&m, &m, &step);
-    D3DXMatrixInverse(&m, nullptr, &m);
-    const D3DXVECTOR3 end = start + delta;
-    Ray ray{mesh, {}, {}};
-    D3DXVECTOR3 endInModel;
-    D3DXVec3TransformCoord(&ray.start, &start, &m);
-    D3DXVec3TransformCoord(&endInModel, &end, &m);
-    ray.direction = endInModel - ray.start;
-    return ray;
-}
 
 // A fixed sequence of numbers in [0, 1), the same on every run.
 struct Sequence {
@@ -97,25 +58,27 @@ struct Sequence {
 
 enum class Placement { kSpread, kAboveTheCraft, kBesideTheCraft };
 
-// The 381 rays of one frame: the craft low in the middle, firing up; the enemies, of the
-// types in turn, spread over the play box (most rays miss), stacked straight above the
-// craft (every ray meets its enemy) or kept to its sides (every ray misses).
-std::vector<Ray> FrameRays(const EnemyModels& enemies, Placement placement)
+// The 381 enemies of one frame, copies of the models of the types in turn, turned every
+// way: spread over the play box (most rays miss), stacked straight above the craft (every
+// ray meets its enemy) or kept to its sides (every ray misses).
+std::vector<GameObject> FrameEnemies(const EnemyModels& enemies, Placement placement)
 {
-    const D3DXVECTOR3 craft(0.0f, -8.0f, 0.0f), up(0.0f, 1.0f, 0.0f);
     Sequence random;
-    std::vector<Ray> rays;
+    std::vector<GameObject> slots;
     for (int slot = 0; slot < kSlots; ++slot) {
-        D3DXVECTOR3 pos(random.Between(-14.0f, 14.0f), random.Between(-13.0f, 21.0f), 0.0f);
-        if (placement == Placement::kAboveTheCraft) pos.x = random.Between(-0.2f, 0.2f);
-        if (placement == Placement::kBesideTheCraft) pos.x = (slot % 2 ? 1.0f : -1.0f) * random.Between(3.0f, 14.0f);
-        if (placement != Placement::kSpread) pos.y = random.Between(-4.0f, 21.0f);
-        const D3DXVECTOR3 rot(-90.0f, random.Between(0.0f, 360.0f), random.Between(0.0f, 360.0f));
-        rays.push_back(ToModelSpace(enemies.models[slot % kEnemyTypes].mesh, pos, rot, craft, up));
+        GameObject enemy = enemies.models[slot % kEnemyTypes];
+        enemy.pos = {random.Between(-14.0f, 14.0f), random.Between(-13.0f, 21.0f), 0.0f};
+        if (placement == Placement::kAboveTheCraft) enemy.pos.x = random.Between(-0.2f, 0.2f);
+        if (placement == Placement::kBesideTheCraft)
+            enemy.pos.x = (slot % 2 ? 1.0f : -1.0f) * random.Between(3.0f, 14.0f);
+        if (placement != Placement::kSpread) enemy.pos.y = random.Between(-4.0f, 21.0f);
+        enemy.rot = {-90.0f, random.Between(0.0f, 360.0f), random.Between(0.0f, 360.0f)};
+        slots.push_back(enemy);
     }
-    return rays;
+    return slots;
 }
 
+// The laser's test: from the craft, low in the middle, straight up, against every slot.
 void RaysOfOneFrame(benchmark::State& state, Placement placement)
 {
     EnemyModels enemies;
@@ -123,16 +86,15 @@ void RaysOfOneFrame(benchmark::State& state, Placement placement)
         state.SkipWithError("an enemy model did not load (run from the build folder)");
         return;
     }
-    const std::vector<Ray> rays = FrameRays(enemies, placement);
+    const std::vector<GameObject> slots = FrameEnemies(enemies, placement);
+    GameObject craft;
+    craft.pos = {0.0f, -8.0f, 0.0f};
     int hits = 0;
     for (auto _ : state) {
         hits = 0;
-        for (const Ray& ray : rays) {
-            BOOL hit = FALSE;
+        for (const GameObject& enemy : slots) {
             float distance = 0.0f;
-            D3DXIntersect(ray.mesh, &ray.start, &ray.direction, &hit, nullptr, nullptr, nullptr, &distance, nullptr,
-                          nullptr);
-            hits += hit ? 1 : 0;
+            hits += HitRayMesh(craft, {0.0f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f}, enemy, &distance);
             benchmark::DoNotOptimize(distance);
         }
     }
