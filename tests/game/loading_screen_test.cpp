@@ -7,12 +7,14 @@
 
 namespace {
 
+const std::string kClear = "Clear(0, null, TARGET|ZBUFFER, 0xFF000000, 1, 0)";
+const std::string kPresent = "Present(null, null, null, null)";
 using LoadingScreenTest = SceneFixture;
 
 std::vector<std::string> Frame(int barA, int barB)
 {
     return {
-        "Clear(0, null, 0x3, 0xFF000000, 1, 0)",
+        kClear,
         "BeginScene()",
         "Sprite.Begin()",
         "Sprite.Draw(Title, {0, 748, 310, 798}, {1, 1}, {0, 0}, 0, {330, 430}, 0xFFFFFFFF)",
@@ -24,7 +26,7 @@ std::vector<std::string> Frame(int barA, int barB)
                    fake::Label{"{0, 0}"}, 0, fake::Label{"{88, 216}"}, fake::Hex{0xFFFFFFFF}),
         "Sprite.End()",
         "EndScene()",
-        "Present(null, null, null, null)",
+        kPresent,
     };
 }
 
@@ -51,11 +53,9 @@ TEST_F(LoadingScreenTest, FailedBeginsLeaveOutWhatTheyGuard)
     const std::vector<std::string> calls = fake::Calls();
     ASSERT_EQ(calls.size(), 9u);
     EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 3),
-              (std::vector<std::string>{"Clear(0, null, 0x3, 0xFF000000, 1, 0)", "BeginScene()",
-                                        "Present(null, null, null, null)"}));
+              (std::vector<std::string>{kClear, "BeginScene()", kPresent}));
     EXPECT_EQ(std::vector<std::string>(calls.begin() + 3, calls.begin() + 8),
-              (std::vector<std::string>{"Clear(0, null, 0x3, 0xFF000000, 1, 0)", "BeginScene()", "Sprite.Begin()",
-                                        "EndScene()", "Present(null, null, null, null)"}));
+              (std::vector<std::string>{kClear, "BeginScene()", "Sprite.Begin()", "EndScene()", kPresent}));
     EXPECT_EQ(calls[8].rfind("Reset(", 0), 0u);
 }
 
@@ -65,13 +65,11 @@ TEST_F(LoadingScreenTest, NoSpriteOrNoSheetDrawsNothingAndStillPresents)
     g_texTitle = nullptr;
     fake::ClearCalls();
     DrawLoadingScreen(392, 392);
-    EXPECT_EQ(fake::Calls(), (std::vector<std::string>{"Clear(0, null, 0x3, 0xFF000000, 1, 0)", "BeginScene()",
-                                                       "Sprite.Begin()", "Sprite.End()", "EndScene()",
-                                                       "Present(null, null, null, null)"}));
+    EXPECT_EQ(fake::Calls(), (std::vector<std::string>{kClear, "BeginScene()", "Sprite.Begin()", "Sprite.End()",
+                                                       "EndScene()", kPresent}));
     g_sprite->Release();
     g_sprite = nullptr;
     fake::ClearCalls();
     DrawLoadingScreen(392, 392);
-    EXPECT_EQ(fake::Calls(), (std::vector<std::string>{"Clear(0, null, 0x3, 0xFF000000, 1, 0)", "BeginScene()",
-                                                       "EndScene()", "Present(null, null, null, null)"}));
+    EXPECT_EQ(fake::Calls(), (std::vector<std::string>{kClear, "BeginScene()", "EndScene()", kPresent}));
 }

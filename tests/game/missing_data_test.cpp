@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "fresh_game.h"
 #include "shell/startup_fixture.h"
+#include "support/fresh_game.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ protected:
     {
         fs::current_path(previous_);
         fs::remove_all(folder_);
-        tunes_.ReleaseLeftBehind();
+        tunes_.ReleaseAll();
         ReleaseGameWorld();
         StartupTest::TearDown();
     }
@@ -56,7 +56,7 @@ protected:
     int PlayIntoTheStage()
     {
         fake::SetPresentHook([this](int frame) {
-            if (g_sceneFunc == TitleFrame) tunes_.Remember();
+            tunes_.Keep();
             if (frame == 1) fake::PressKey(VK_RETURN);
             const bool inStage = g_sceneFunc != TitleFrame && g_sceneFunc != StartGame && g_sceneFunc != LoadStage;
             if ((inStage && ++stageFrames_ == 3) || frame > 2000) fake::PostQuit(0);
@@ -65,7 +65,7 @@ protected:
     }
 
     fs::path folder_, previous_;
-    TunesLeftBehind tunes_;
+    KeptTunes tunes_;
     int stageFrames_ = 0;
 };
 

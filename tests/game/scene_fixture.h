@@ -19,8 +19,8 @@
 #include "fake/fake_sprite.h"
 #include "game/stage_loading.h"
 #include "game/title.h"
-#include "fresh_game.h"
 #include "shell/main_loop.h"
+#include "support/fresh_game.h"
 
 class SceneFixture : public ::testing::Test {
 protected:
@@ -45,9 +45,9 @@ protected:
 
     void TearDown() override
     {
-        tunes_.ReleaseLeftBehind();
         ReleaseGameWorld();
         Cleanup();
+        tunes_.ReleaseAll();
         g_sceneFunc = nullptr;
         fake::Uninstall();
     }
@@ -55,6 +55,6 @@ protected:
     // The sprite draws recorded since the calls were last cleared.
     static std::vector<std::string> Draws() { return fake::CallsStartingWith("Sprite.Draw("); }
 
-    // The tunes the scenes start replace one another; the test gives back the ones dropped.
-    TunesLeftBehind tunes_;
+    // The tunes the scenes start replace one another; the test gives them back.
+    KeptTunes tunes_;
 };

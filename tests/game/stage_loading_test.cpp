@@ -170,13 +170,14 @@ TEST_F(StageLoadingTest, GlyphTables)
 TEST_F(StageLoadingTest, StageTuneReplacesTheTitleTuneAfterTheLastBar)
 {
     PlayMidi("title.mid", 0, 1);
-    tunes_.Remember();
+    tunes_.Keep();
     fake::ClearCalls();
     LoadStage();
     const std::vector<std::string>& calls = fake::Calls();
     const auto lastPresent = std::find(calls.rbegin(), calls.rend(), "Present(null, null, null, null)");
-    const auto stop = std::find_if(calls.begin(), calls.end(),
-                                   [](const std::string& c) { return c.rfind("Performance.StopEx(performance1", 0) == 0; });
+    const auto stop = std::find_if(calls.begin(), calls.end(), [](const std::string& call) {
+        return call.rfind("Performance.StopEx(performance1", 0) == 0;
+    });
     ASSERT_NE(stop, calls.end());
     EXPECT_GE(stop, lastPresent.base());  // base() is just past the last present
     const std::vector<std::string> loads = fake::CallsStartingWith("Loader.LoadObjectFromFile");
@@ -202,9 +203,8 @@ TEST_F(StageLoadingTest, EffectQuadsThenTheStageEntry)
     };
     for (int q = 0; q < 10; ++q) {
         SCOPED_TRACE(q);
-        expectQuad(&g_explosionQuads[4 * q],
-                   {{-2, 2, 0, 0}, {2, 2, 80 / 1024.0f, 0}, {2, -2, 80 / 1024.0f, 80 / 512.0f}, {-2, -2, 0, 80 / 512.0f}},
-                   0xFFFFFFFF);
+        const float u = 80 / 1024.0f, v = 80 / 512.0f;
+        expectQuad(&g_explosionQuads[4 * q], {{-2, 2, 0, 0}, {2, 2, u, 0}, {2, -2, u, v}, {-2, -2, 0, v}}, 0xFFFFFFFF);
     }
     expectQuad(g_flameQuad,
                {{-1, 1, 1 / 1024.0f, 161 / 512.0f},

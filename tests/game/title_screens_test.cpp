@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "data/sheet_device.h"
-#include "fresh_game.h"
+#include "support/fresh_game.h"
 #include "game/loading_screen.h"
 
 namespace {

@@ -11,6 +11,8 @@
 
 namespace {
 
+const std::string kClear = "Clear(0, null, TARGET|ZBUFFER, 0xFF000000, 1, 0)";
+const std::string kPresent = "Present(null, null, null, null)";
 const std::string kCaptionDraw =
     "Sprite.Draw(Title, {0, 702, 280, 747}, {1, 1}, {0, 0}, 0, {180, 220}, 0xFFFFFFFF)";
 
@@ -35,7 +37,7 @@ protected:
     void StartTitle()
     {
         EnterTitle();
-        tunes_.Remember();
+        tunes_.Keep();
         fake::ClearCalls();
     }
 
@@ -69,7 +71,7 @@ protected:
 TEST_F(TitleTest, EntryStartsTheTitleTuneAndStoresTheFrame)
 {
     EnterTitle();
-    tunes_.Remember();
+    tunes_.Keep();
     EXPECT_EQ(g_sceneFunc, TitleFrame);
     EXPECT_EQ(fake::CallsStartingWith("Loader.LoadObjectFromFile").size(), 1u);
     EXPECT_NE(fake::CallsStartingWith("Loader.LoadObjectFromFile")[0].find("title.mid"), std::string::npos);
@@ -84,23 +86,23 @@ TEST_F(TitleTest, OneFrameInOrder)
     TitleFrame();
     const D3DXVECTOR2 a(740, -100), b(-100, 580);
     const std::vector<std::string> expected = {
-        "Clear(0, null, 0x3, 0xFF000000, 1, 0)",
+        kClear,
         "BeginScene()",
         "Sprite.Begin()",
         "Sprite.Draw(Title, {0, 0, 640, 480}, {1, 1}, {0, 0}, 0, {0, 0}, 0xFFFFFFFF)",
-        "SetRenderState(19, 5)",
-        "SetRenderState(20, 7)",
+        "SetRenderState(SRCBLEND, SRCALPHA)",
+        "SetRenderState(DESTBLEND, DESTALPHA)",
         LogoDraw(kCellA, a),
         LogoDraw(kCellB, b),
         LogoDraw(kCellA, a),
         LogoDraw(kCellB, b),
         LogoDraw(kCellA, a),
         LogoDraw(kCellB, b),
-        "SetRenderState(19, 5)",
-        "SetRenderState(20, 6)",
+        "SetRenderState(SRCBLEND, SRCALPHA)",
+        "SetRenderState(DESTBLEND, INVSRCALPHA)",
         "Sprite.End()",
         "EndScene()",
-        "Present(null, null, null, null)",
+        kPresent,
     };
     EXPECT_EQ(fake::Calls(), expected);
 }
@@ -149,8 +151,8 @@ TEST_F(TitleTest, EnterHeldFromTheFirstFrameStartsTheGameOnceAfterThePresent)
     EXPECT_EQ(g_sceneFunc, StartGame);
     const std::vector<std::string>& calls = fake::Calls();
     const std::vector<std::string> tail(calls.end() - 3, calls.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{"Present(null, null, null, null)", "SoundBuffer.GetStatus(enter)",
-                                              "SoundBuffer.Play(enter, 0, 0, 0x0)"}));
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{kPresent, "SoundBuffer.GetStatus(enter)", "SoundBuffer.Play(enter, 0, 0, 0)"}));
 
     // Held on: the press was taken, so no second sound and no second start.
     g_sceneFunc = TitleFrame;
@@ -237,9 +239,8 @@ TEST_F(TitleTest, FailedSpriteBeginSkipsTheSpritesAndTheirEndButEndsTheScene)
     StartTitle();
     fake::FailSpriteBegin({0});
     TitleFrame();
-    EXPECT_EQ(fake::Calls(), (std::vector<std::string>{"Clear(0, null, 0x3, 0xFF000000, 1, 0)", "BeginScene()",
-                                                       "Sprite.Begin()", "EndScene()",
-                                                       "Present(null, null, null, null)"}));
+    EXPECT_EQ(fake::Calls(),
+              (std::vector<std::string>{kClear, "BeginScene()", "Sprite.Begin()", "EndScene()", kPresent}));
 }
 
 TEST_F(TitleTest, NoSpriteActsAsAFailedBeginAndNoSheetSkipsEveryDraw)
@@ -249,8 +250,7 @@ TEST_F(TitleTest, NoSpriteActsAsAFailedBeginAndNoSheetSkipsEveryDraw)
     g_sprite = nullptr;
     fake::ClearCalls();
     TitleFrame();
-    EXPECT_EQ(fake::Calls(), (std::vector<std::string>{"Clear(0, null, 0x3, 0xFF000000, 1, 0)", "BeginScene()",
-                                                       "EndScene()", "Present(null, null, null, null)"}));
+    EXPECT_EQ(fake::Calls(), (std::vector<std::string>{kClear, "BeginScene()", "EndScene()", kPresent}));
 
     ASSERT_EQ(D3DXCreateSprite(g_device, &g_sprite), D3D_OK);
     g_texTitle->Release();

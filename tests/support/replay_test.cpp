@@ -29,10 +29,13 @@ replay::Script TitleScript()
     return script;
 }
 
-// The title is still one black frame: only the start-up's objects and the controller count.
+// Enter held at the first frame starts the game from it: one title frame, then the whole
+// loading, which takes the quit only when it ends.
 const replay::Checkpoint kTitle[] = {
-    {0, 0x25B0DF02DEF399BAu},   {60, 0x25B0DF02DEF399BAu},  {120, 0x25B0DF02DEF399BAu},
-    {180, 0x25B0DF02DEF399BAu}, {240, 0x25B0DF02DEF399BAu}, {299, 0x25B0DF02DEF399BAu},
+    {0, 0xD033043043E67547u},   {60, 0xE231E2DA8BFB382Eu},  {120, 0x27142CF48674EFF8u},
+    {180, 0xAE0ABFD0FA158C51u}, {240, 0x1EA9349B6B6F2B7Bu}, {299, 0xBCEE7BAEBF73F4FBu},
+    {300, 0x6EFC8D20E32DF1B5u}, {360, 0x727FA3F41D476F5Bu}, {420, 0xC7F6D075A6C343E9u},
+    {480, 0x2BA1B73648558E49u},
 };
 
 TEST(Replay, TheTitleHoldsItsRecordedCheckpoints)

@@ -37,26 +37,33 @@ inline void ReleaseGameWorld()
     g_stageEnemyCount = 0;
 }
 
-// PlayMidi leaves the objects of the tune before to the end of the process: Remember the
-// tune playing now, and release it at the end unless the globals still hold it.
-class TunesLeftBehind {
+// PlayMidi leaves the objects of the tune before it to the end of the process. A test keeps
+// a reference to each tune's objects while the game runs and gives them all back at its
+// end, whether the game dropped them or the shutdown released them.
+class KeptTunes {
 public:
-    void Remember()
+    KeptTunes() = default;
+    KeptTunes(const KeptTunes&) = delete;
+    KeptTunes& operator=(const KeptTunes&) = delete;
+    ~KeptTunes() { ReleaseAll(); }
+
+    // The objects of the tune playing now.
+    void Keep()
     {
-        for (IUnknown* object : Globals())
-            if (object && std::find(remembered_.begin(), remembered_.end(), object) == remembered_.end())
-                remembered_.push_back(object);
+        for (IUnknown* object : {static_cast<IUnknown*>(g_musicLoader), static_cast<IUnknown*>(g_musicPerformance),
+                                 static_cast<IUnknown*>(g_musicSegment)}) {
+            if (!object || std::find(kept_.begin(), kept_.end(), object) != kept_.end()) continue;
+            object->AddRef();
+            kept_.push_back(object);
+        }
     }
 
-    void ReleaseLeftBehind()
+    void ReleaseAll()
     {
-        const std::vector<IUnknown*> held = Globals();
-        for (IUnknown* object : remembered_)
-            if (std::find(held.begin(), held.end(), object) == held.end()) object->Release();
-        remembered_.clear();
+        for (IUnknown* object : kept_) object->Release();
+        kept_.clear();
     }
 
 private:
-    static std::vector<IUnknown*> Globals() { return {g_musicLoader, g_musicPerformance, g_musicSegment}; }
-    std::vector<IUnknown*> remembered_;
+    std::vector<IUnknown*> kept_;
 };
