@@ -5,11 +5,17 @@
 
 #include <cstdio>
 
+#include "lost_display.h"
 #include "sdl_window.h"
 
 namespace win32 {
 
-SdlSystem::SdlSystem() { videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0; }
+SdlSystem::SdlSystem()
+{
+    videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+    // After SDL has opened the display, so that no handler of SDL's replaces ours.
+    if (videoReady_) EndOnLostDisplay();
+}
 
 SdlSystem::~SdlSystem()
 {
