@@ -10,8 +10,8 @@
 namespace win32 {
 
 namespace {
-// A plain pointer, so that no static destructor ever ends the system: when the X server
-// goes away, Xlib calls exit, and the real system must not then call SDL on a dead display.
+// A plain pointer, so that no static destructor ends the system: a process that calls exit
+// (Xlib's default when the X server goes away) must not call SDL on a display that is gone.
 Win32System*& Slot()
 {
     static Win32System* system = nullptr;
