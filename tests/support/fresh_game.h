@@ -11,6 +11,7 @@
 #include "game/stage_loading.h"
 #include "game/title.h"
 #include "graphics/release_model.h"
+#include "objbase.h"
 
 // The positions hold nonsense that the first title frame must replace.
 inline void ResetTitleState()
@@ -37,9 +38,10 @@ inline void ReleaseGameWorld()
     g_stageEnemyCount = 0;
 }
 
-// PlayMidi leaves the objects of the tune before it to the end of the process. A test keeps
-// a reference to each tune's objects while the game runs and gives them all back at its
-// end, whether the game dropped them or the shutdown released them.
+// PlayMidi leaves the objects of the tune before it to the end of the process, and each tune
+// start initialises COM once more while the shutdown undoes it once. A test keeps a
+// reference to each tune's objects while the game runs and gives them all back at its end,
+// whether the game dropped them or the shutdown released them, and leaves COM as at start.
 class KeptTunes {
 public:
     KeptTunes() = default;
@@ -62,6 +64,7 @@ public:
     {
         for (IUnknown* object : kept_) object->Release();
         kept_.clear();
+        while (com::InitializeCount() > 0) CoUninitialize();
     }
 
 private:
