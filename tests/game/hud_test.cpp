@@ -5,16 +5,10 @@
 
 #include "game/energy.h"
 #include "game/hud.h"
+#include "game/glyph_tables.h"
 #include "game/overlay_fixture.h"
-#include "game/stage_loading.h"
 
 namespace {
-
-// The glyph cells as the stage loading fills them.
-const RECT kLabelA[4] = {{197, 0, 213, 26}, {149, 0, 160, 26}, {90, 0, 106, 26}, {74, 0, 89, 26}};
-const RECT kLabelB[5] = {{99, 27, 113, 53}, {37, 0, 52, 26}, {22, 27, 39, 53}, {80, 27, 98, 53}, {74, 0, 89, 26}};
-const LONG kDigitColumns[10][2] = {{0, 14},   {15, 25},  {26, 41},  {42, 55},   {56, 71},
-                                   {72, 86},  {87, 101}, {102, 116}, {117, 130}, {131, 145}};
 
 std::string Draw(const char* sheet, RECT cell, float x, float y, D3DCOLOR colour = 0xFFFFFFFF)
 {
@@ -25,7 +19,7 @@ std::string Draw(const char* sheet, RECT cell, float x, float y, D3DCOLOR colour
 
 std::string Digit(int digit, float x)
 {
-    return Draw("Glyphs", {kDigitColumns[digit][0], 128, kDigitColumns[digit][1], 148}, x, 20.0f);
+    return Draw("Glyphs", glyphs::DigitCell(digit), x, 20.0f);
 }
 
 struct HudState {
@@ -40,9 +34,7 @@ protected:
     void SetUp() override
     {
         OverlayFixture::SetUp();
-        std::copy(std::begin(kLabelA), std::end(kLabelA), g_glyphRectsA);
-        std::copy(std::begin(kLabelB), std::end(kLabelB), g_glyphRectsB);
-        for (int d = 0; d < 10; ++d) g_digitRects[d] = {kDigitColumns[d][0], 128, kDigitColumns[d][1], 148};
+        glyphs::FillTables();
     }
 
     void TearDown() override
