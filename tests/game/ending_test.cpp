@@ -161,16 +161,16 @@ TEST_F(EndingTest, FrameDrawsTheLineGlowingAndGivesTheStandingBlendBack)
                                    "Present("})
             if (call.rfind(prefix, 0) == 0) frame.push_back(call);
     ASSERT_GE(frame.size(), 2u);
-    EXPECT_EQ(frame[0], "Clear(0, null, 0x3, 0xFF000000, 1, 0)");
+    EXPECT_EQ(frame[0], "Clear(0, null, TARGET|ZBUFFER, 0xFF000000, 1, 0)");
     EXPECT_EQ(frame[1], "BeginScene()");
     const std::vector<std::string> tail(std::find(frame.begin(), frame.end(), "Sprite.Begin()"), frame.end());
     EXPECT_EQ(tail, (std::vector<std::string>{
                         "Sprite.Begin()",
-                        "SetRenderState(19, 5)",
-                        "SetRenderState(20, 7)",
+                        "SetRenderState(SRCBLEND, SRCALPHA)",
+                        "SetRenderState(DESTBLEND, DESTALPHA)",
                         "Sprite.Draw(Ending, {0, 0, 300, 150}, {1, 1}, {0, 0}, 0, {170, 165}, 0xFFFFFF)",
-                        "SetRenderState(19, 5)",
-                        "SetRenderState(20, 6)",
+                        "SetRenderState(SRCBLEND, SRCALPHA)",
+                        "SetRenderState(DESTBLEND, INVSRCALPHA)",
                         "Sprite.End()",
                         "EndScene()",
                         "Present(null, null, null, null)",

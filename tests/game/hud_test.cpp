@@ -75,13 +75,13 @@ TEST_F(HudTest, DrawsEveryElementInOrderWithItsBlend)
     state.energy = 699;
     state.bossLife = 1200.0f;
     EXPECT_EQ(Show(state), (std::vector<std::string>{
-                               "SetRenderState(19, 5)",
-                               "SetRenderState(20, 7)",
+                               "SetRenderState(SRCBLEND, SRCALPHA)",
+                               "SetRenderState(DESTBLEND, DESTALPHA)",
                                "Sprite.Draw(Scoreboard, {0, 0, 640, 480}, {1, 1}, {0, 0}, 0, {0, 0}, 0x7FFFFFFF)",
                                "Sprite.Draw(Game, {0, 200, 55, 300}, {1, 1}, {0, 0}, 0, {0, 30}, 0xFFFFFFFF)",
                                "Sprite.Draw(Game, {60, 243, 104, 287}, {1, 1}, {0, 0}, 0, {3, 73.5}, 0xFFFFFFFF)",
-                               "SetRenderState(19, 5)",
-                               "SetRenderState(20, 6)",
+                               "SetRenderState(SRCBLEND, SRCALPHA)",
+                               "SetRenderState(DESTBLEND, INVSRCALPHA)",
                                "Sprite.Draw(Glyphs, {197, 0, 213, 26}, {1, 1}, {0, 0}, 0, {0, 0}, 0xFFFFFFFF)",
                                "Sprite.Draw(Glyphs, {149, 0, 160, 26}, {1, 1}, {0, 0}, 0, {15, 0}, 0xFFFFFFFF)",
                                "Sprite.Draw(Glyphs, {90, 0, 106, 26}, {1, 1}, {0, 0}, 0, {30, 0}, 0xFFFFFFFF)",
