@@ -11,6 +11,7 @@
 #include "gl_direct3d.h"
 #include "load_observer.h"
 #include "music_classes.h"
+#include "run_report.h"
 #include "sdl_system.h"
 #include "sprite_factory.h"
 
@@ -32,6 +33,7 @@ void ShutdownRealPlatform()
 {
     win32::Install(nullptr);
     SDL_Quit();
+    win32::ReportRunEnd();
 }
 
 }  // namespace platform

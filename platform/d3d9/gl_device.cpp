@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <thread>
 
+#include "run_report.h"
+
 namespace d3d9 {
 
 namespace {
@@ -208,6 +210,7 @@ HRESULT GlDevice::Present(const RECT* sourceRect, const RECT* destRect, HWND ove
     backBuffer_.CopyToWindow(Gl(), LetterboxRect(width, height, int(backBuffer_.Width()), int(backBuffer_.Height())));
     SwapAndPace(window);
     backBuffer_.Bind(Gl());
+    win32::CountPresentedFrame();
     return D3D_OK;
 }
 

@@ -8,6 +8,7 @@
 #include "load_log.h"
 #include "load_observer.h"
 #include "mesh.h"
+#include "run_report.h"
 #include "xfile_mesh.h"
 
 namespace {
@@ -68,6 +69,7 @@ HRESULT WINAPI D3DXLoadMeshFromXA(LPCSTR file, DWORD options, IDirect3DDevice9* 
                                   ID3DXMesh** mesh)
 {
     if (d3dx9::LoadObserver* observer = d3dx9::TheLoadObserver()) observer->MeshFromX(file, options);
+    win32::ReportLoad("model", file);
     // Adjacency and effect instances are not made: nothing asks for them.
     if (!file || !device || !mesh || adjacency || effectInstances) return D3DERR_INVALIDCALL;
 

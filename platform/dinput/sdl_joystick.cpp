@@ -9,6 +9,7 @@
 
 #include "direct_input.h"
 #include "objbase.h"
+#include "virtual_controller.h"
 #include "win32_system.h"
 
 namespace dinput {
@@ -48,11 +49,14 @@ SdlDirectInput::SdlDirectInput()
     // stick input on its own idea of focus, which off-screen windows never get.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     ready_ = SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+    if (ready_) AttachVirtualController();
 }
 
 SdlDirectInput::~SdlDirectInput()
 {
-    if (ready_) SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    if (!ready_) return;
+    DetachVirtualController();
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
 }
 
 HRESULT SdlDirectInput::EnumDevices(DWORD deviceClass, LPDIENUMDEVICESCALLBACKA callback, LPVOID context, DWORD)
@@ -196,6 +200,7 @@ HRESULT SdlJoystickDevice::GetDeviceState(DWORD size, LPVOID data)
         acquired_ = false;
         return DIERR_INPUTLOST;
     }
+    FeedVirtualController();
     SDL_JoystickUpdate();
     DIJOYSTATE state = {};
     LONG* axes[kMaxAxes] = {&state.lX,  &state.lY,  &state.lZ,           &state.lRx,

@@ -8,6 +8,7 @@
 #include "file_name.h"
 #include "load_log.h"
 #include "midi_file.h"
+#include "run_report.h"
 #include "segment.h"
 
 namespace dmusic {
@@ -70,6 +71,7 @@ public:
         if (iid != IID_IDirectMusicSegment8) return E_NOINTERFACE;
         std::string path = PathFromWide(fileName);
         if (!folder_.empty() && !path.empty() && path.front() != '/') path = folder_ + '/' + path;
+        win32::ReportLoad("tune", path.c_str());
         std::vector<uint8_t> bytes;
         if (!ReadFile(path, bytes)) return Refuse(path, "cannot open", DMUS_E_LOADER_FAILEDOPEN);
         if (!IsPlayableMidiFile(bytes.data(), bytes.size()))

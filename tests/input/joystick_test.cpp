@@ -3,6 +3,9 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "direct_input.h"
@@ -171,3 +174,40 @@ TEST(AxisScaling, RoundsIntoTheRange)
 }
 
 }  // namespace
+
+// The soak's controller: attached when VELTRANE_VIRTUAL_CONTROLLER names a file, and read
+// from that file at each read of the device.
+TEST_F(JoystickTest, AVirtualControllerPlaysItsStateFileIntoTheGame)
+{
+    const std::string file = ::testing::TempDir() + "virtual_controller_state";
+    auto write = [&file](const char* line) {
+        std::FILE* out = std::fopen(file.c_str(), "w");
+        ASSERT_NE(out, nullptr);
+        std::fputs(line, out);
+        std::fclose(out);
+    };
+    write("32767 -32768 5\n");
+    setenv("VELTRANE_VIRTUAL_CONTROLLER", file.c_str(), 1);
+    const bool found = InitDirectInput(window_);
+    unsetenv("VELTRANE_VIRTUAL_CONTROLLER");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(g_joystickCaps.dwAxes, 2u);
+    EXPECT_EQ(g_joystickCaps.dwButtons, 4u);
+
+    setenv("VELTRANE_VIRTUAL_CONTROLLER", file.c_str(), 1);
+    DIJOYSTATE state = Read();
+    EXPECT_EQ(state.lX, 1000);
+    EXPECT_EQ(state.lY, -1000);
+    const BYTE pressed[4] = {0x80, 0, 0x80, 0};
+    for (int button = 0; button < 4; ++button) EXPECT_EQ(state.rgbButtons[button], pressed[button]) << button;
+
+    write("not a state");  // a line that does not read leaves the controller as it was
+    EXPECT_EQ(Read().lX, 1000);
+    write("0 0 8\n");
+    state = Read();
+    EXPECT_EQ(state.lX, 0);
+    EXPECT_EQ(state.rgbButtons[0], 0);
+    EXPECT_EQ(state.rgbButtons[3], 0x80);
+    unsetenv("VELTRANE_VIRTUAL_CONTROLLER");
+    std::remove(file.c_str());
+}
