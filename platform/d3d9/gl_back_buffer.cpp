@@ -46,15 +46,22 @@ void GlBackBuffer::Destroy(const GlFunctions& gl)
 
 void GlBackBuffer::Bind(const GlFunctions& gl) const { gl.BindFramebuffer(GL_FRAMEBUFFER, framebuffer_); }
 
-void GlBackBuffer::CopyToWindow(const GlFunctions& gl, const ScreenRect& rect) const
+void GlBackBuffer::CopyToWindow(const GlFunctions& gl, int windowWidth, int windowHeight) const
 {
+    const ScreenRect rect = LetterboxRect(windowWidth, windowHeight, int(width_), int(height_));
     gl.BindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
     gl.BindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glDisable(GL_SCISSOR_TEST);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    // Only bars beside the picture need their black: a picture that fills the window covers
+    // every pixel, and the software rasteriser would pay for a whole-window clear each frame.
+    if (rect.width < windowWidth || rect.height < windowHeight) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    // At its own size each pixel lands on one pixel, with nothing to filter.
+    const bool ownSize = rect.width == int(width_) && rect.height == int(height_);
     gl.BlitFramebuffer(0, 0, GLint(width_), GLint(height_), rect.x, rect.y, rect.x + rect.width,
-                       rect.y + rect.height, GL_COLOR_BUFFER_BIT, GL_LINEAR);
+                       rect.y + rect.height, GL_COLOR_BUFFER_BIT, ownSize ? GL_NEAREST : GL_LINEAR);
 }
 
 std::vector<uint32_t> GlBackBuffer::Read(const GlFunctions& gl) const

@@ -21,9 +21,9 @@ public:
 
     // Binds it for drawing and reading.
     void Bind(const GlFunctions& gl) const;
-    // Scales the picture into the rectangle of the window's framebuffer, black around it.
-    // Leaves the window's framebuffer bound for drawing.
-    void CopyToWindow(const GlFunctions& gl, const ScreenRect& rect) const;
+    // Scales the picture into the window's framebuffer of that size in pixels, keeping its
+    // shape, black around it (letterbox.h). Leaves the window's framebuffer bound for drawing.
+    void CopyToWindow(const GlFunctions& gl, int windowWidth, int windowHeight) const;
     // Rows top first, 0xAARRGGBB words (alpha 0xFF).
     std::vector<uint32_t> Read(const GlFunctions& gl) const;
 

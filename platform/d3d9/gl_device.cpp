@@ -207,7 +207,7 @@ HRESULT GlDevice::Present(const RECT* sourceRect, const RECT* destRect, HWND ove
     SDL_Window* window = context_->Window();
     int width = 0, height = 0;
     SDL_GL_GetDrawableSize(window, &width, &height);
-    backBuffer_.CopyToWindow(Gl(), LetterboxRect(width, height, int(backBuffer_.Width()), int(backBuffer_.Height())));
+    backBuffer_.CopyToWindow(Gl(), width, height);
     SwapAndPace(window);
     backBuffer_.Bind(Gl());
     win32::CountPresentedFrame();

@@ -46,6 +46,8 @@ long FrameReportPeriod()
     return *end == '\0' && period > 0 ? period : 0;
 }
 
+long PresentedFrames() { return g_presentedFrames; }
+
 void CountPresentedFrame()
 {
     ++g_presentedFrames;

@@ -10,6 +10,9 @@ namespace win32 {
 // "veltrane: frame <count> resident <KiB> KiB peak <KiB> KiB".
 void CountPresentedFrame();
 
+// The frames presented since the process started.
+long PresentedFrames();
+
 // Writes "veltrane: frame <count> load <kind> <name>", the count being the frames presented so far.
 void ReportLoad(const char* kind, const char* name);
 
