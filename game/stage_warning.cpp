@@ -1,0 +1,36 @@
+#include "game/stage_warning.h"
+
+#include "audio/sound_effects.h"
+#include "core/globals.h"
+
+int32_t g_warningAlpha = 0;
+int32_t g_warningStep = 3;
+int32_t g_sirenCounter = 0;
+
+void DrawWarningSign()
+{
+    if (g_texGame) {
+        const RECT cell = {110, 200, 490, 360};
+        const D3DXVECTOR2 scaling(1.0f, 1.0f);
+        const D3DXVECTOR2 centre(0.0f, 0.0f);
+        const D3DXVECTOR2 position(130.0f, 160.0f);
+        g_sprite->Draw(g_texGame, &cell, &scaling, &centre, 0.0f, &position,
+                       D3DCOLOR_ARGB(g_warningAlpha, 255, 255, 255));
+    }
+    // Each end value is clamped and shown once more before the pulse turns.
+    g_warningAlpha += g_warningStep;
+    if (g_warningAlpha < 0) {
+        g_warningAlpha = 0;
+        g_warningStep = -g_warningStep;
+    }
+    if (g_warningAlpha > 255) {
+        g_warningStep = -g_warningStep;
+        g_warningAlpha = 255;
+    }
+}
+
+void SoundSiren(float stageTimer)
+{
+    if (stageTimer > kWarningStart && g_sirenCounter == 0) PlaySoundEffect(g_sndSiren);
+    if (++g_sirenCounter == 50) g_sirenCounter = 0;
+}
