@@ -23,7 +23,8 @@ void DrawAndTurnSky()
     g_world.sky.rot.y += 0.01f;
 }
 
-// Returns true when the death spin has just ended.
+// A lost craft leaves the fight for the ending there and then, as in the stage; returns
+// true in that frame.
 bool DrawCraft()
 {
     GameObject& craft = g_world.player;
@@ -39,6 +40,7 @@ bool DrawCraft()
             SpawnExplosion(craft, 2.0f);
             craft.state = 0;
             craft.life = 1.0f;
+            EnterEnding();
             return true;
         }
     }
@@ -104,9 +106,7 @@ void BossFrame()
     StepDisplayedEnergy();
     CheckLives();
     PresentFrame();
-    // A lost craft leaves the fight for the ending, as in the stage; the countdown below
-    // must not store the ending's entry a second time.
-    if (craftLost) EnterEnding();
+    // The ending entered in this frame must not be entered again by the countdown.
     SceneFunc next = g_sceneFunc;
     UpdateBossMotion(&g_bossPhase);
     if (craftLost) g_sceneFunc = next;
