@@ -2,6 +2,7 @@
 #include "fake_input.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "call_log.h"
 #include "fake.h"
@@ -10,6 +11,9 @@
 namespace fake {
 
 namespace {
+
+DIJOYSTATE s_controllerState = {};
+bool s_failReads = false;
 
 class FakeController : public com::RefCounted<IDirectInputDevice8A> {
 public:
@@ -48,9 +52,11 @@ public:
     }
     HRESULT Acquire() override { return Note("Joystick.Acquire"); }
     HRESULT Unacquire() override { return Note("Joystick.Unacquire"); }
-    HRESULT GetDeviceState(DWORD size, LPVOID) override
+    HRESULT GetDeviceState(DWORD size, LPVOID data) override
     {
         Record(Call("Joystick.GetDeviceState", size));
+        if (s_failReads) return DIERR_INPUTLOST;
+        if (data && size == sizeof(DIJOYSTATE)) std::memcpy(data, &s_controllerState, size);
         return DI_OK;
     }
     HRESULT SetDataFormat(const DIDATAFORMAT* format) override
@@ -118,11 +124,16 @@ private:
 
 void InstallInput(std::vector<ScriptedController> controllers)
 {
+    s_controllerState = {};
+    s_failReads = false;
     dinput::SetDirectInputFactory([controllers] {
         Record("DirectInput8Create()");
         return new FakeDirectInput(controllers);
     });
 }
+
+void SetControllerState(const DIJOYSTATE& state) { s_controllerState = state; }
+void FailControllerReads(bool fail) { s_failReads = fail; }
 
 }  // namespace fake
 

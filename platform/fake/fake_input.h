@@ -17,6 +17,10 @@ struct ScriptedController {
 };
 
 // Installs the stand-in behind DirectInput8Create with these controllers, in this order.
+// Their state reads as centred with nothing pressed until a test sets it.
 void InstallInput(std::vector<ScriptedController> controllers);
+// What every controller's next reads give: this state, or a lost device.
+void SetControllerState(const DIJOYSTATE& state);
+void FailControllerReads(bool fail);
 
 }  // namespace fake

@@ -1,0 +1,66 @@
+// The stage's actors on the stand-in platform: a fake device for their drawing, effect
+// buffers whose plays the call record shows, an empty world and every game-state global
+// as at program start. Controller() attaches a scripted game controller.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/game_world.h"
+#include "core/globals.h"
+#include "core/release.h"
+#include "fake/call_log.h"
+#include "fake/fake.h"
+#include "fake/fake_d3d9.h"
+#include "fake/fake_input.h"
+#include "fake/fake_sound.h"
+#include "game/energy.h"
+#include "game/missile_manoeuvre.h"
+#include "game/player_control.h"
+#include "graphics/effects.h"
+#include "input/joystick.h"
+
+class ActorTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_d3d = Direct3DCreate9(D3D_SDK_VERSION);
+        D3DPRESENT_PARAMETERS params = {};
+        ASSERT_EQ(g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING, &params,
+                                      &g_device),
+                  D3D_OK);
+        const DSBUFFERDESC desc = {};
+        g_sndShot = new fake::FakeSoundBuffer("shot", desc);
+        g_sndDamage = new fake::FakeSoundBuffer("damage", desc);
+        g_sndEnemyDie = new fake::FakeSoundBuffer("enemydie", desc);
+        g_world = GameWorld();
+        g_world.player.colour[3] = 1.0f;
+        g_fireLatch = g_autoFireCounter = g_missilePhase = g_missileReturnWait = g_laserActive = 0;
+        g_energy = 0;
+        for (int32_t& slot : g_explosionActive) slot = 0;
+        fake::ClearCalls();
+    }
+
+    void TearDown() override
+    {
+        FreeDirectInput();
+        g_joystickPresent = 0;
+        for (IDirectSoundBuffer** sound : {&g_sndShot, &g_sndDamage, &g_sndEnemyDie}) Release(*sound);
+        Release(g_device);
+        Release(g_d3d);
+    }
+
+    static void Controller()
+    {
+        fake::InstallInput({{"pad"}});
+        ASSERT_TRUE(InitDirectInput(nullptr));
+    }
+
+    static size_t Plays(const std::string& sound)
+    {
+        return fake::CallsStartingWith("SoundBuffer.Play(" + sound).size();
+    }
+
+    fake::Installed installed_;
+};
