@@ -1,5 +1,7 @@
 #include "game/boss_attacks.h"
 
+#include <initializer_list>
+
 #include "audio/sound_effects.h"
 #include "core/game_world.h"
 #include "core/globals.h"
