@@ -11,6 +11,7 @@
 #include "d3dx9tex.h"
 #include "file_bytes.h"
 #include "image.h"
+#include "load_log.h"
 #include "load_observer.h"
 
 namespace {
@@ -41,6 +42,12 @@ HRESULT FillTexture(IDirect3DTexture9* texture, UINT width, UINT height, const d
     return texture->UnlockRect(0);
 }
 
+HRESULT Refuse(const char* file, const char* reason, HRESULT result)
+{
+    win32::LogLoadFailure("texture", file, reason);
+    return result;
+}
+
 HRESULT LoadTexture(IDirect3DDevice9* device, const char* file, UINT width, UINT height, D3DPOOL pool,
                     D3DCOLOR colourKey, D3DXIMAGE_INFO* sourceInfo, IDirect3DTexture9** texture)
 {
@@ -49,20 +56,21 @@ HRESULT LoadTexture(IDirect3DDevice9* device, const char* file, UINT width, UINT
     if (!device || !file) return D3DERR_INVALIDCALL;
 
     std::vector<uint8_t> bytes;
-    if (!d3dx9::ReadWholeFile(file, kMaxFileBytes, bytes)) return D3DERR_NOTAVAILABLE;
+    if (!d3dx9::ReadWholeFile(file, kMaxFileBytes, bytes)) return Refuse(file, "cannot open", D3DERR_NOTAVAILABLE);
     d3dx9::Image image;
-    if (!d3dx9::DecodeImage(bytes.data(), bytes.size(), image)) return D3DXERR_INVALIDDATA;
+    if (!d3dx9::DecodeImage(bytes.data(), bytes.size(), image))
+        return Refuse(file, "no BMP, PNG or JPEG picture we can read", D3DXERR_INVALIDDATA);
     ApplyColourKey(image, colourKey);
 
     if (width == 0 || width == D3DX_DEFAULT) width = image.width;
     if (height == 0 || height == D3DX_DEFAULT) height = image.height;
     IDirect3DTexture9* made = nullptr;
     HRESULT result = device->CreateTexture(width, height, 1, 0, D3DFMT_A8R8G8B8, pool, &made, nullptr);
-    if (FAILED(result)) return result;
+    if (FAILED(result)) return Refuse(file, "the device refused the texture", result);
     result = FillTexture(made, width, height, image);
     if (FAILED(result)) {
         made->Release();
-        return result;
+        return Refuse(file, "the texture could not be filled", result);
     }
     if (sourceInfo) {
         // The format is the one the picture was decoded to, whatever the file stored.

@@ -4,6 +4,7 @@
 #include <png.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "d3dx9.h"
 #include "d3dx9/picture_files.h"
@@ -164,6 +165,20 @@ TEST_F(TextureFromFile, FailuresLeaveNoTexture)
     EXPECT_EQ(D3DXCreateTextureFromFileA(nullptr, SheetFile().c_str(), &texture_), D3DERR_INVALIDCALL);
     EXPECT_EQ(texture_, nullptr);
     EXPECT_EQ(D3DXCreateTextureFromFileA(device_.Get(), SheetFile().c_str(), nullptr), D3DERR_INVALIDCALL);
+}
+
+TEST_F(TextureFromFile, BackslashesInANameSeparateFolders)
+{
+    // As a model written on Windows names its texture, misc\env2.bmp.
+    const std::filesystem::path sheet = SheetFile();
+    std::filesystem::create_directories(sheet.parent_path() / "misc");
+    std::filesystem::copy_file(sheet, sheet.parent_path() / "misc" / "env2.bmp",
+                               std::filesystem::copy_options::overwrite_existing);
+    ASSERT_EQ(Load(sheet.parent_path().string() + "\\misc\\env2.bmp", 0, 0, 0), D3D_OK);
+    UINT width = 0, height = 0;
+    Texels(&width, &height);
+    EXPECT_EQ(width, 3u);
+    EXPECT_EQ(height, 2u);
 }
 
 TEST_F(TextureFromFile, GameSheetsLoadAtTheirSizesWithBlackKeyedOut)
