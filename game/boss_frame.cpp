@@ -106,10 +106,14 @@ void BossFrame()
     StepDisplayedEnergy();
     CheckLives();
     PresentFrame();
-    // The ending entered in this frame must not be entered again by the countdown.
     SceneFunc next = g_sceneFunc;
     UpdateBossMotion(&g_bossPhase);
-    if (craftLost) g_sceneFunc = next;
+    if (craftLost) {
+        // The ending entered in this frame must not be entered again by the countdown, and
+        // it keeps the view it finds: the stage camera's, even when the boss was still rising.
+        g_sceneFunc = next;
+        SetStageCamera();
+    }
     if (g_bossPhase > 1) g_world.player.timer += 1.0f;
     if (GetAsyncKeyState('G') & 0x8000) g_bossPhase = 4;
 }
