@@ -8,8 +8,10 @@
 #include <limits>
 #include <vector>
 
+#include "audio/music.h"
 #include "game/ending.h"
 #include "game/scene_fixture.h"
+#include "objbase.h"
 
 namespace {
 
@@ -38,6 +40,12 @@ protected:
         EnterBossPhase();
         fs::current_path(home);
         fs::remove_all(folder);
+        // The tune goes as the shutdown takes it, so that no later test finds COM still open.
+        if (g_musicPerformance) g_musicPerformance->CloseDown();
+        Release(g_musicSegment);
+        Release(g_musicPerformance);
+        Release(g_musicLoader);
+        CoUninitialize();
     }
 
     // The fight already under way in this phase, the boss where the test puts it.

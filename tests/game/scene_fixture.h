@@ -1,6 +1,6 @@
 // The stage and boss frames on the stand-in platform: a device that notes where each mesh
 // is drawn, the sprite and game.bmp, the effect buffers the frames restart, a box mesh for
-// the hit tests, and every global of the two scenes as at program start.
+// the hit tests, and the game's globals as at program start.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -30,6 +30,7 @@
 #include "game/stage_warning.h"
 #include "graphics/effects.h"
 #include "input/joystick.h"
+#include "support/game_state.h"
 
 // Keeps the world position of every mesh draw, so a test can count the images of an object.
 class DrawSpotDevice : public fake::FakeDevice {
@@ -52,6 +53,7 @@ class SceneTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        game_state::ResetToStart();
         D3DPRESENT_PARAMETERS params = {};
         device_ = new DrawSpotDevice(params);
         g_device = device_;
@@ -67,7 +69,6 @@ protected:
         g_sndLaser = new fake::FakeSoundBuffer("laser", desc);
         box_ = LoadBox();
 
-        g_world = GameWorld();
         GameObject& player = g_world.player;
         player.pos = D3DXVECTOR3(0.0f, -10.8f, 0.0f);
         player.rot = D3DXVECTOR3(-90.0f, 0.0f, 0.0f);
@@ -75,19 +76,6 @@ protected:
         player.life = 87.0f;
         player.state = 1;
         std::memset(g_enemySlotFilled, 0, sizeof g_enemySlotFilled);
-        std::memset(static_cast<void*>(g_attackPatterns), 0, sizeof g_attackPatterns);
-        std::memset(g_explosionActive, 0, sizeof g_explosionActive);
-        std::memset(static_cast<void*>(g_laserQuad), 0, sizeof g_laserQuad);
-        g_warningAlpha = 0;
-        g_warningStep = 3;
-        g_sirenCounter = 0;
-        g_energy = g_displayedEnergy = 0;
-        std::memset(g_energyDigits, 0, sizeof g_energyDigits);
-        g_fireLatch = g_autoFireCounter = g_missilePhase = g_missileReturnWait = g_laserActive = 0;
-        g_laserFrame = 0;
-        g_bossPhase = 0;
-        g_joystickPresent = 0;
-        g_sceneFunc = nullptr;
         fake::ClearCalls();
     }
 
@@ -99,8 +87,8 @@ protected:
         Release(g_texGame);
         Release(g_sprite);
         g_device->Release();
-        g_device = nullptr;
-        g_sceneFunc = nullptr;
+        std::memset(g_enemySlotFilled, 0, sizeof g_enemySlotFilled);
+        game_state::ResetToStart();
     }
 
     // A cube of half-size 1 about the model's origin, drawn as one subset.

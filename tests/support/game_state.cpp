@@ -10,9 +10,11 @@
 #include "core/game_world.h"
 #include "core/globals.h"
 #include "core/scene.h"
+#include "game/boss.h"
 #include "game/energy.h"
 #include "game/missile_manoeuvre.h"
 #include "game/player_control.h"
+#include "game/stage_warning.h"
 #include "graphics/effects.h"
 #include "input/joystick.h"
 
@@ -95,6 +97,12 @@ constexpr Global kGlobals[] = {
     Value("g_laserQuad", g_laserQuad),
     Value("g_laserFrame", g_laserFrame),
     Value("g_laserActive", g_laserActive),
+    // The stage's warning and siren, and the boss fight.
+    Value("g_warningAlpha", g_warningAlpha),
+    Value("g_warningStep", g_warningStep),
+    Value("g_sirenCounter", g_sirenCounter),
+    Value("g_bossPhase", g_bossPhase),
+    Kept("g_attackPatterns", g_attackPatterns),
 };
 // Hashed byte for byte, so without padding.
 static_assert(sizeof(EffectVertex) == 24 && sizeof(D3DXMATRIXA16) == 64);
