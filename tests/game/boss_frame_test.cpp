@@ -10,16 +10,16 @@
 
 #include "audio/music.h"
 #include "game/ending.h"
-#include "game/scene_fixture.h"
+#include "game/play_fixture.h"
 #include "objbase.h"
 
 namespace {
 
-class BossFrameTest : public SceneTest {
+class BossFrameTest : public PlayTest {
 protected:
     void SetUp() override
     {
-        SceneTest::SetUp();
+        PlayTest::SetUp();
         g_world.player.timer = 5700.5f;  // the stage's last value
         GiveBox(g_world.boss);
     }

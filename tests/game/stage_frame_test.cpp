@@ -7,11 +7,11 @@
 #include "fake/fake_sprite.h"
 #include "game/ending.h"
 #include "game/enemy_patterns.h"
-#include "game/scene_fixture.h"
+#include "game/play_fixture.h"
 
 namespace {
 
-using StageFrameTest = SceneTest;
+using StageFrameTest = PlayTest;
 
 int Alpha(const std::string& draw) { return int(std::stoul(draw.substr(draw.rfind("0x")), nullptr, 16) >> 24); }
 

@@ -49,7 +49,7 @@ public:
     std::vector<D3DXVECTOR3> spots;
 };
 
-class SceneTest : public ::testing::Test {
+class PlayTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
