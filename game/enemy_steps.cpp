@@ -41,18 +41,20 @@ void Fire(GameObject& enemy)
         FireRing(g_world.player, &enemy, g_world.enemyShots);
 }
 
-// A shot or missile retired by a hit cannot hit a later enemy in the same frame.
+// A shot or missile retired by a hit cannot hit a later enemy in the same frame. The
+// states are looked at before the spheres, which only cost time.
 void TakePlayerHits(GameObject& enemy)
 {
+    if (enemy.state == 0) return;
     for (GameObject& shot : g_world.playerShots) {
-        if (HitSpheres(shot, enemy) && shot.state != 0 && enemy.state != 0) {
+        if (shot.state != 0 && HitSpheres(shot, enemy)) {
             shot.state = 0;
             enemy.life -= 1.0f;
             g_energy += 1;
         }
     }
     for (GameObject& missile : g_world.missiles) {
-        if (HitSpheres(missile, enemy) && missile.state != 0 && enemy.state != 0) {
+        if (missile.state != 0 && HitSpheres(missile, enemy)) {
             enemy.life -= 10.0f;
             missile.state = 0;
             SpawnExplosion(missile, 2.0f);
@@ -64,9 +66,10 @@ void TakePlayerHits(GameObject& enemy)
 void TouchPlayer(GameObject& enemy)
 {
     GameObject& player = g_world.player;
+    if (enemy.state == 0 || player.state == 0) return;
     float distance = 0.0f;
     if (HitRayMesh(player, D3DXVECTOR3(0.0f, -1.0f, 0.0f), D3DXVECTOR3(0.0f, 1.0f, 0.0f), enemy, &distance) &&
-        enemy.state != 0 && player.state != 0 && distance <= 2.0f) {
+        distance <= 2.0f) {
         player.life -= 1.0f;
         PlaySoundEffect(g_sndDamage);
         DrawModel(&enemy);
