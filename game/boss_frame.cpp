@@ -10,6 +10,7 @@
 #include "game/ending.h"
 #include "game/hud.h"
 #include "game/play_steps.h"
+#include "game/sprite_cell.h"
 #include "game/stage.h"
 #include "graphics/effects.h"
 #include "graphics/models.h"
@@ -60,7 +61,7 @@ void DrawEffects()
 // The boss frame sets no blend around the display, and shows none while the boss rises.
 void DrawOverlay()
 {
-    if (!g_sprite || FAILED(g_sprite->Begin())) return;
+    if (!BeginSprite()) return;
     if (g_bossPhase != 0) DrawHud();
     g_sprite->End();
 }

@@ -13,6 +13,7 @@
 #include "game/play_steps.h"
 #include "game/player_control.h"
 #include "game/projectiles.h"
+#include "game/sprite_cell.h"
 #include "game/stage.h"
 #include "game/stage_loading.h"
 #include "game/stage_warning.h"
@@ -77,19 +78,13 @@ void FireLaser()
     }
 }
 
-void SetBlend(D3DBLEND destination)
-{
-    g_device->SetRenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA);
-    g_device->SetRenderState(D3DRS_DESTBLEND, destination);
-}
-
 void DrawOverlay()
 {
-    if (!g_sprite || FAILED(g_sprite->Begin())) return;
+    if (!BeginSprite()) return;
     DrawHud();
-    SetBlend(D3DBLEND_DESTALPHA);
+    SetSpriteBlend(D3DBLEND_DESTALPHA);
     if (g_world.player.timer >= kWarningStart) DrawWarningSign();
-    SetBlend(D3DBLEND_INVSRCALPHA);
+    SetSpriteBlend(D3DBLEND_INVSRCALPHA);
     g_sprite->End();
 }
 

@@ -2,6 +2,7 @@
 
 #include "audio/sound_effects.h"
 #include "core/globals.h"
+#include "game/sprite_cell.h"
 
 int32_t g_warningAlpha = 0;
 int32_t g_warningStep = 3;
@@ -9,14 +10,8 @@ int32_t g_sirenCounter = 0;
 
 void DrawWarningSign()
 {
-    if (g_texGame) {
-        const RECT cell = {110, 200, 490, 360};
-        const D3DXVECTOR2 scaling(1.0f, 1.0f);
-        const D3DXVECTOR2 centre(0.0f, 0.0f);
-        const D3DXVECTOR2 position(130.0f, 160.0f);
-        g_sprite->Draw(g_texGame, &cell, &scaling, &centre, 0.0f, &position,
-                       D3DCOLOR_ARGB(g_warningAlpha, 255, 255, 255));
-    }
+    DrawSpriteCell(g_texGame, {110, 200, 490, 360}, D3DXVECTOR2(130.0f, 160.0f),
+                   D3DCOLOR_ARGB(g_warningAlpha, 255, 255, 255));
     // Each end value is clamped and shown once more before the pulse turns.
     g_warningAlpha += g_warningStep;
     if (g_warningAlpha < 0) {

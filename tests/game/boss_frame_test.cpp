@@ -8,10 +8,8 @@
 #include <limits>
 #include <vector>
 
-#include "audio/music.h"
 #include "game/ending.h"
 #include "game/play_fixture.h"
-#include "objbase.h"
 
 namespace {
 
@@ -40,12 +38,7 @@ protected:
         EnterBossPhase();
         fs::current_path(home);
         fs::remove_all(folder);
-        // The tune goes as the shutdown takes it, so that no later test finds COM still open.
-        if (g_musicPerformance) g_musicPerformance->CloseDown();
-        Release(g_musicSegment);
-        Release(g_musicPerformance);
-        Release(g_musicLoader);
-        CoUninitialize();
+        ReleaseTune();
     }
 
     // The fight already under way in this phase, the boss where the test puts it.

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/music.h"
 #include "core/game_world.h"
 #include "core/globals.h"
 #include "core/release.h"
@@ -30,6 +31,7 @@
 #include "game/stage_warning.h"
 #include "graphics/effects.h"
 #include "input/joystick.h"
+#include "objbase.h"
 #include "support/game_state.h"
 
 // Keeps the world position of every mesh draw, so a test can count the images of an object.
@@ -75,7 +77,6 @@ protected:
         player.colour[3] = 1.0f;
         player.life = 87.0f;
         player.state = 1;
-        std::memset(g_enemySlotFilled, 0, sizeof g_enemySlotFilled);
         fake::ClearCalls();
     }
 
@@ -87,8 +88,18 @@ protected:
         Release(g_texGame);
         Release(g_sprite);
         g_device->Release();
-        std::memset(g_enemySlotFilled, 0, sizeof g_enemySlotFilled);
+        ReleaseTune();
         game_state::ResetToStart();
+    }
+
+    // The tune a scene started, given back as the shutdown gives it, and COM as at start.
+    static void ReleaseTune()
+    {
+        if (g_musicPerformance) g_musicPerformance->CloseDown();
+        Release(g_musicSegment);
+        Release(g_musicPerformance);
+        Release(g_musicLoader);
+        while (com::InitializeCount() > 0) CoUninitialize();
     }
 
     // A cube of half-size 1 about the model's origin, drawn as one subset.

@@ -14,7 +14,9 @@
 #include "game/energy.h"
 #include "game/missile_manoeuvre.h"
 #include "game/player_control.h"
+#include "game/stage_loading.h"
 #include "game/stage_warning.h"
+#include "game/title.h"
 #include "graphics/effects.h"
 #include "input/joystick.h"
 
@@ -77,6 +79,19 @@ constexpr Global kGlobals[] = {
     Handle("g_musicLoader", g_musicLoader),
     Handle("g_musicPerformance", g_musicPerformance),
     Handle("g_musicSegment", g_musicSegment),
+    // The title.
+    Value("g_logoPosA", g_logoPosA),
+    Value("g_logoPosB", g_logoPosB),
+    Value("g_titleFlags", g_titleFlags),
+    Value("g_blinkCounter", g_blinkCounter),
+    Value("g_blinkFlag", g_blinkFlag),
+    Value("g_enterLatch", g_enterLatch),
+    // The stage loading.
+    Value("g_stageEnemyCount", g_stageEnemyCount),
+    Value("g_enemySlotFilled", g_enemySlotFilled),
+    Value("g_glyphRectsA", g_glyphRectsA),
+    Value("g_glyphRectsB", g_glyphRectsB),
+    Value("g_digitRects", g_digitRects),
     // The craft's controls and weapons.
     Value("g_fireLatch", g_fireLatch),
     Value("g_autoFireCounter", g_autoFireCounter),

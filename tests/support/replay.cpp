@@ -12,6 +12,7 @@
 #include "fake/fake_input.h"
 #include "fake/fake_win32.h"
 #include "shell/main_loop.h"
+#include "support/fresh_game.h"
 #include "support/game_state.h"
 #include "windows.h"
 
@@ -59,8 +60,10 @@ std::vector<Checkpoint> Play(const Script& script, const std::function<void(int 
     fake::Installed installed;
     if (script.controllerAttached) fake::InstallInput({{"replay controller"}});
     std::vector<Checkpoint> checkpoints;
+    KeptTunes tunes;
     fake::SetFirstPeekHook([&script] { ApplyInput(script, 0); });
     fake::SetPresentHook([&](int frame) {
+        tunes.Keep();
         if (afterFrame) afterFrame(frame);
         if (IsCheckpoint(script, frame)) checkpoints.push_back({frame, game_state::Checksum()});
         if (frame + 1 >= script.frames)
@@ -71,6 +74,7 @@ std::vector<Checkpoint> Play(const Script& script, const std::function<void(int 
     WinMain(reinterpret_cast<HINSTANCE>(uintptr_t(0x400000)), nullptr, const_cast<char*>(""), SW_SHOWDEFAULT);
     fake::SetPresentHook({});  // it refers to this call's locals
     Cleanup();  // a start-up that failed returns without the shutdown
+    ReleaseGameWorld();
     game_state::ResetToStart();
     return checkpoints;
 }

@@ -29,10 +29,13 @@ replay::Script TitleScript()
     return script;
 }
 
-// The title is still one black frame: only the start-up's objects and the controller count.
+// Enter held at the first frame starts the game from it: one title frame, then the whole
+// loading, which takes the quit only when it ends.
 const replay::Checkpoint kTitle[] = {
-    {0, 0xDF19C41F0C682A9Bu},   {60, 0xDF19C41F0C682A9Bu},  {120, 0xDF19C41F0C682A9Bu},
-    {180, 0xDF19C41F0C682A9Bu}, {240, 0xDF19C41F0C682A9Bu}, {299, 0xDF19C41F0C682A9Bu},
+    {0, 0x1C0769063C9BBEDCu},    {60, 0x83D8A9A8653BECF7u},   {120, 0xF3176A5284510C21u},
+    {180, 0x3C2B4EC94A996BC6u},  {240, 0xFE358519170F9878u},  {299, 0x5DDE3D3117D314F8u},
+    {300, 0x406C26FF84DB76F2u},  {360, 0x756860761FD0CC18u},  {420, 0x535205C0F81A248Eu},
+    {480, 0x202E85E756B04BAEu},
 };
 
 TEST(Replay, TheTitleHoldsItsRecordedCheckpoints)
