@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "audio/music.h"
 #include "core/game_world.h"
 #include "core/globals.h"
 #include "core/release.h"
@@ -31,7 +30,7 @@
 #include "game/stage_warning.h"
 #include "graphics/effects.h"
 #include "input/joystick.h"
-#include "objbase.h"
+#include "support/fresh_game.h"
 #include "support/game_state.h"
 
 // Keeps the world position of every mesh draw, so a test can count the images of an object.
@@ -92,15 +91,6 @@ protected:
         game_state::ResetToStart();
     }
 
-    // The tune a scene started, given back as the shutdown gives it, and COM as at start.
-    static void ReleaseTune()
-    {
-        if (g_musicPerformance) g_musicPerformance->CloseDown();
-        Release(g_musicSegment);
-        Release(g_musicPerformance);
-        Release(g_musicLoader);
-        while (com::InitializeCount() > 0) CoUninitialize();
-    }
 
     // A cube of half-size 1 about the model's origin, drawn as one subset.
     void GiveBox(GameObject& object)

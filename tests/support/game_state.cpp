@@ -136,14 +136,9 @@ const Pool kPools[] = {
 constexpr size_t kPoolObjects = 2 + 1 + 15 + 11 + 7 + 381 + 50 + 40 + 1 + 1;
 static_assert(sizeof(GameWorld) == kPoolObjects * sizeof(GameObject), "every pool of GameWorld is listed");
 
-struct Start {
-    bool remembered = false;
-    GameWorld world;
-    std::vector<std::vector<unsigned char>> globals;
-};
-Start& TheStart()
+std::unique_ptr<Snapshot>& TheStart()
 {
-    static Start start;
+    static std::unique_ptr<Snapshot> start;
     return start;
 }
 
@@ -197,25 +192,26 @@ bool Present(const Global& global)
 
 std::span<const Global> Globals() { return kGlobals; }
 
-void RememberStart()
+Snapshot::Snapshot() : world_(std::make_unique<GameWorld>(g_world))
 {
-    Start& start = TheStart();
-    start.world = g_world;
-    start.globals.clear();
     for (const Global& global : kGlobals) {
         const auto* bytes = static_cast<const unsigned char*>(global.address);
-        start.globals.emplace_back(bytes, bytes + global.size);
+        globals_.emplace_back(bytes, bytes + global.size);
     }
-    start.remembered = true;
 }
+
+void Snapshot::Restore() const
+{
+    g_world = *world_;
+    for (size_t i = 0; i < std::size(kGlobals); ++i)
+        std::memcpy(kGlobals[i].address, globals_[i].data(), kGlobals[i].size);
+}
+
+void RememberStart() { TheStart() = std::make_unique<Snapshot>(); }
 
 void ResetToStart()
 {
-    const Start& start = TheStart();
-    if (!start.remembered) return;
-    g_world = start.world;
-    for (size_t i = 0; i < std::size(kGlobals); ++i)
-        std::memcpy(kGlobals[i].address, start.globals[i].data(), kGlobals[i].size);
+    if (TheStart()) TheStart()->Restore();
 }
 
 uint64_t Checksum()
