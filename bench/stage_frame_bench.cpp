@@ -249,15 +249,14 @@ void WorstFrame(benchmark::State& state, bool opengl)
     D3DXMATRIXA16 explosionWorld[10];
     std::memcpy(explosionActive, g_explosionActive, sizeof explosionActive);
     std::memcpy(static_cast<void*>(explosionWorld), g_explosionWorld, sizeof explosionWorld);
-    TimeFrames(
-        state,
-        [&] {
-            g_world = world;
-            g_laserActive = 1;
-            std::memcpy(g_explosionActive, explosionActive, sizeof explosionActive);
-            std::memcpy(static_cast<void*>(g_explosionWorld), explosionWorld, sizeof explosionWorld);
-        },
-        [] { StageFrame(); });
+    const auto putBack = [&] {
+        g_world = world;
+        g_laserActive = 1;
+        std::memcpy(g_explosionActive, explosionActive, sizeof explosionActive);
+        std::memcpy(static_cast<void*>(g_explosionWorld), explosionWorld, sizeof explosionWorld);
+    };
+    StageFrame();  // once untimed, so that no frame pays for the first touch of every model
+    TimeFrames(state, putBack, [] { StageFrame(); });
 }
 
 BENCHMARK_CAPTURE(TypicalFrame, logic, false)->Iterations(3000)->UseManualTime()->Unit(benchmark::kMicrosecond);
