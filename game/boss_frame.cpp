@@ -33,14 +33,7 @@ bool DrawCraft()
         DrawModel(&craft);
     } else if (craft.state == 2) {
         g_laserActive = 0;
-        craft.rot.x += 2.0f;
-        craft.rot.y += 2.0f;
-        craft.pos.z += 0.05f;
-        DrawModel(&craft);
-        if (craft.pos.z >= 10.0f) {
-            SpawnExplosion(craft, 2.0f);
-            craft.state = 0;
-            craft.life = 1.0f;
+        if (SpinCraft(10.0f)) {
             EnterEnding();
             return true;
         }

@@ -3,6 +3,7 @@
 #include "core/game_world.h"
 #include "game/player_control.h"
 #include "game/projectiles.h"
+#include "graphics/effects.h"
 #include "graphics/models.h"
 
 void SteerPlayer()
@@ -33,4 +34,18 @@ void UpdatePlayerProjectiles()
         if (shot.state != 0) UpdatePlayerShot(&shot);
     for (int32_t i = 0; i < 11; ++i)
         if (g_world.missiles[i].state != 0) UpdateMissile(&g_world.missiles[i], i);
+}
+
+bool SpinCraft(float endZ)
+{
+    GameObject& craft = g_world.player;
+    craft.rot.x += 2.0f;
+    craft.rot.y += 2.0f;
+    craft.pos.z += 0.05f;
+    DrawModel(&craft);
+    if (craft.pos.z < endZ) return false;
+    SpawnExplosion(craft, 2.0f);
+    craft.state = 0;
+    craft.life = 1.0f;
+    return true;
 }

@@ -7,3 +7,6 @@ void SteerPlayer();
 void DrawAndScrollWalls();
 // One frame of every player shot and missile in flight, in slot order.
 void UpdatePlayerProjectiles();
+// One frame of the craft's death spin, drawn; true in the frame it reaches endZ, where it
+// bursts and is gone (life 1) and the caller enters the ending.
+bool SpinCraft(float endZ);

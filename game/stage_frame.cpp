@@ -39,17 +39,8 @@ void DrawPlayer()
     GameObject& player = g_world.player;
     if (player.state == 1) {
         DrawModel(&player);
-    } else if (player.state == 2) {
-        player.rot.x += 2.0f;
-        player.rot.y += 2.0f;
-        player.pos.z += 0.05f;
-        DrawModel(&player);
-        if (player.pos.z >= 15.0f) {
-            SpawnExplosion(player, 2.0f);
-            player.state = 0;
-            player.life = 1.0f;
-            EnterEnding();
-        }
+    } else if (player.state == 2 && SpinCraft(15.0f)) {
+        EnterEnding();
     }
 }
 
