@@ -122,9 +122,9 @@ bool GlDevice::ApplyPresentParameters(const D3DPRESENT_PARAMETERS& params)
 
 void GlDevice::SetUpPipeline()
 {
-    // Direct3D lights with the viewer at the eye and adds specular light after texturing.
+    // Direct3D lights with the viewer at the eye; specular light comes in with its render
+    // state (ApplyLighting).
     glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, GL_TRUE);
-    glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL, GL_SEPARATE_SPECULAR_COLOR);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glEnableClientState(GL_VERTEX_ARRAY);

@@ -147,6 +147,7 @@ private:
     uint32_t dirty_ = kDirtyEverything;
     bool pixelMatrices_ = false;  // OpenGL holds the matrices of pre-transformed vertices
     bool colourMaterialUsed_ = false;
+    bool separateSpecular_ = false;  // OpenGL adds the specular colour after texturing
     std::vector<float> positions_;
 };
 

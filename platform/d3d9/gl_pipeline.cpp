@@ -283,6 +283,13 @@ void GlDevice::ApplyLighting(const VertexLayout& layout)
         return;
     }
     glDisable(GL_COLOR_SUM);  // lighting adds its own specular colour
+    // Direct3D adds specular light after texturing. Without specular there is nothing to
+    // add, and the software rasteriser shades each pixel faster without a second colour.
+    const bool specular = renderStates_[D3DRS_SPECULARENABLE] != 0;
+    if (specular != separateSpecular_) {
+        glLightModeli(GL_LIGHT_MODEL_COLOR_CONTROL, specular ? GL_SEPARATE_SPECULAR_COLOR : GL_SINGLE_COLOR);
+        separateSpecular_ = specular;
+    }
     if (dirty_ & kDirtyLights) ApplyLights();
     // A draw that took a material colour from its vertices has overwritten it.
     if ((dirty_ & kDirtyMaterial) || colourMaterialUsed_) ApplyMaterial();

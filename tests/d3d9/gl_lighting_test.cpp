@@ -127,6 +127,25 @@ TEST_F(GlLightingTest, EmissiveAmbientAndSpecularAddToTheDiffuseLight)
     EXPECT_TRUE(Near(LitCentre(0, 0, -1), level * 0x010101u, 3));
 }
 
+// Direct3D adds the specular light after texturing: a black texture darkens the lit colour
+// but not the highlight. With specular off, nothing is added.
+TEST_F(GlLightingTest, SpecularLightAddsAfterTheTexture)
+{
+    const uint32_t black = 0xFF000000;
+    IDirect3DTexture9* texture = MakeTexture(1, 1, &black);
+    ASSERT_NE(texture, nullptr);
+    device_->SetTexture(0, texture);
+    SetMaterial({1, 1, 1, 1}, {}, {}, {1, 1, 1, 1}, 10.0f);
+    SetLight(0, 0, 1, {1, 1, 1, 0}, {1, 1, 1, 0});
+    EXPECT_TRUE(Near(LitCentre(0, 0, -1), 0x000000, 0)) << "the texture takes the diffuse light";
+    device_->SetRenderState(D3DRS_SPECULARENABLE, TRUE);
+    EXPECT_GT(LitCentre(0, 0, -1) & 0xFF, 64u) << "the highlight shows on the black texture";
+    device_->SetRenderState(D3DRS_SPECULARENABLE, FALSE);
+    EXPECT_TRUE(Near(LitCentre(0, 0, -1), 0x000000, 0));
+    device_->SetTexture(0, nullptr);
+    texture->Release();
+}
+
 TEST_F(GlLightingTest, VertexColourIsTheDiffuseMaterialWhileLitAndTheColourUnlit)
 {
     SetMaterial({0, 0, 1, 1});
