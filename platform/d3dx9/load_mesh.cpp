@@ -67,8 +67,7 @@ HRESULT WINAPI D3DXLoadMeshFromXA(LPCSTR file, DWORD options, IDirect3DDevice9* 
                                   ID3DXBuffer** materials, ID3DXBuffer** effectInstances, DWORD* materialCount,
                                   ID3DXMesh** mesh)
 {
-    d3dx9::NotifyLoad(std::string("D3DXLoadMeshFromXA(") + (file ? "\"" + std::string(file) + "\"" : "null") +
-                      ", " + std::to_string(options) + ")");
+    if (d3dx9::LoadObserver* observer = d3dx9::TheLoadObserver()) observer->MeshFromX(file, options);
     // Adjacency and effect instances are not made: nothing asks for them.
     if (!file || !device || !mesh || adjacency || effectInstances) return D3DERR_INVALIDCALL;
 

@@ -6,7 +6,6 @@
 // when it holds no picture we can decode; otherwise what the device's CreateTexture,
 // LockRect or UnlockRect answered.
 #include <algorithm>
-#include <string>
 
 #include "d3dx9tex.h"
 #include "file_bytes.h"
@@ -80,8 +79,6 @@ HRESULT LoadTexture(IDirect3DDevice9* device, const char* file, UINT width, UINT
     return D3D_OK;
 }
 
-std::string Quoted(const char* file) { return std::string("\"") + (file ? file : "") + "\""; }
-
 }  // namespace
 
 HRESULT WINAPI D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, LPCSTR file, UINT width, UINT height,
@@ -89,16 +86,13 @@ HRESULT WINAPI D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, LPCSTR fil
                                             DWORD filter, DWORD mipFilter, D3DCOLOR colourKey,
                                             D3DXIMAGE_INFO* sourceInfo, PALETTEENTRY*, IDirect3DTexture9** texture)
 {
-    d3dx9::NotifyLoad("D3DXCreateTextureFromFileExA(" + Quoted(file) + ", " + std::to_string(width) + ", " +
-                      std::to_string(height) + ", " + std::to_string(mipLevels) + ", " + std::to_string(usage) +
-                      ", " + std::to_string(DWORD(format)) + ", " + std::to_string(DWORD(pool)) + ", " +
-                      std::to_string(filter) + ", " + std::to_string(mipFilter) + ", " +
-                      std::to_string(colourKey) + ")");
+    if (d3dx9::LoadObserver* observer = d3dx9::TheLoadObserver())
+        observer->TextureFromFileEx(file, width, height, mipLevels, usage, format, pool, filter, mipFilter, colourKey);
     return LoadTexture(device, file, width, height, pool, colourKey, sourceInfo, texture);
 }
 
 HRESULT WINAPI D3DXCreateTextureFromFileA(IDirect3DDevice9* device, LPCSTR file, IDirect3DTexture9** texture)
 {
-    d3dx9::NotifyLoad("D3DXCreateTextureFromFileA(" + Quoted(file) + ")");
+    if (d3dx9::LoadObserver* observer = d3dx9::TheLoadObserver()) observer->TextureFromFile(file);
     return LoadTexture(device, file, D3DX_DEFAULT, D3DX_DEFAULT, D3DPOOL_MANAGED, 0, nullptr, texture);
 }

@@ -63,7 +63,7 @@ protected:
 
 }  // namespace
 
-TEST_F(TextureFromFile, RecordHoldsEachCallWithItsArgumentsInDecimal)
+TEST_F(TextureFromFile, RecordHoldsEachCallWithItsArgumentsByName)
 {
     std::string sheet = SheetFile();
     fake::ClearCalls();
@@ -74,14 +74,14 @@ TEST_F(TextureFromFile, RecordHoldsEachCallWithItsArgumentsInDecimal)
     EXPECT_EQ(Load("./DATA/pic/none.bmp", D3DX_DEFAULT, D3DX_DEFAULT, 0), D3DERR_NOTAVAILABLE);
     std::vector<std::string> loads = fake::CallsStartingWith("D3DX");
     ASSERT_EQ(loads.size(), 3u);
-    EXPECT_EQ(loads[0],
-              "D3DXCreateTextureFromFileExA(\"" + sheet + "\", 640, 480, 1, 0, 0, 1, 1, 4294967295, 4278190080)");
+    EXPECT_EQ(loads[0], "D3DXCreateTextureFromFileExA(\"" + sheet +
+                            "\", 640, 480, 1, 0, UNKNOWN, MANAGED, NONE, DEFAULT, 0xFF000000)");
     EXPECT_EQ(loads[1], "D3DXCreateTextureFromFileA(\"" + sheet + "\")");
-    EXPECT_EQ(loads[2], "D3DXCreateTextureFromFileExA(\"./DATA/pic/none.bmp\", 4294967295, 4294967295, 1, 0, 0, "
-                        "1, 1, 4294967295, 0)");
+    EXPECT_EQ(loads[2], "D3DXCreateTextureFromFileExA(\"./DATA/pic/none.bmp\", DEFAULT, DEFAULT, 1, 0, UNKNOWN, "
+                        "MANAGED, NONE, DEFAULT, 0x0)");
     // The load comes first, then the texture it makes: the asked size, one level, 32-bit ARGB.
     EXPECT_EQ(fake::Calls()[0], loads[0]);
-    EXPECT_EQ(fake::Calls()[1], "CreateTexture(640, 480, 1, 0, 21, 1)");
+    EXPECT_EQ(fake::Calls()[1], "CreateTexture(640, 480, 1, 0, A8R8G8B8, MANAGED)");
 }
 
 TEST_F(TextureFromFile, ColourKeyClearsExactlyTheKeyColour)
