@@ -18,7 +18,7 @@ moves=0
 play_stage() {
   moves=$((moves + 1))
   [ "$seen" != rise ] || keep_shot rise
-  for _ in 1 2 3 4; do tap space; sleep 0.3; done
+  for _ in 1 2 3 4 5 6; do tap space; sleep 0.15; done
   if [ $((moves % 3)) -eq 0 ]; then xdotool keyup z; tap x; xdotool keydown z; fi
   if [ $((moves % 5)) -eq 0 ]; then xdotool keyup z; tap c; xdotool keydown z; fi
 }
