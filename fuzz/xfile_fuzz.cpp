@@ -1,21 +1,55 @@
-// The .x reader on arbitrary bytes: every encoding, the parser and the mesh builder. A
-// mesh that is read must also be one the game can draw: whole triangles, indices inside
-// the vertices, a material for every triangle.
-#include <cstddef>
+// The .x reader in every encoding, through D3DXLoadMeshFromXA as the model loader calls it
+// on the stand-in device. A mesh that loads must be one the game can measure and draw:
+// indices inside the vertices, a material for every face.
 #include <cstdint>
-#include <cstdlib>
+#include <cstring>
 
-#include "xfile_mesh.h"
+#include "input_file.h"
+#include "mesh.h"
+#include "stand_in_device.h"
+
+namespace {
+
+void CheckMesh(ID3DXMesh* mesh, DWORD materialCount)
+{
+    d3dx9::MeshGeometry geometry;
+    if (!static_cast<d3dx9::Mesh*>(mesh)->Geometry(geometry)) __builtin_trap();
+    for (DWORD i = 0; i < 3 * geometry.faceCount; ++i) {
+        uint32_t index = 0;
+        std::memcpy(&index, geometry.indices + i * (geometry.index32 ? 4 : 2), geometry.index32 ? 4 : 2);
+        if (index >= geometry.vertexCount) __builtin_trap();
+    }
+    DWORD* attributes = nullptr;
+    if (FAILED(mesh->LockAttributeBuffer(D3DLOCK_READONLY, &attributes))) __builtin_trap();
+    for (DWORD face = 0; face < geometry.faceCount; ++face)
+        if (attributes[face] >= materialCount) __builtin_trap();
+    mesh->UnlockAttributeBuffer();
+
+    D3DXVECTOR3 centre;
+    float radius = 0.0f;
+    D3DXComputeBoundingSphere(reinterpret_cast<const D3DXVECTOR3*>(geometry.vertices), geometry.vertexCount,
+                              geometry.stride, &centre, &radius);
+    for (DWORD material = 0; material < materialCount; ++material) mesh->DrawSubset(material);
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    d3dx9::xfile::XMeshData mesh;
-    std::string error;
-    if (!d3dx9::xfile::ReadXMesh(std::span<const uint8_t>(data, size), mesh, error)) return 0;
-    if (mesh.indices.size() != 3 * mesh.attributes.size()) std::abort();
-    for (uint32_t index : mesh.indices)
-        if (index >= mesh.vertices.size()) std::abort();
-    for (uint32_t attribute : mesh.attributes)
-        if (attribute >= mesh.materials.size()) std::abort();
+    IDirect3DDevice9* device = StandInDevice();
+    const char* file = WriteInputFile(data, size, ".x");
+    if (!file) return 0;
+
+    ID3DXBuffer* materials = nullptr;
+    DWORD materialCount = 0;
+    ID3DXMesh* mesh = nullptr;
+    if (FAILED(D3DXLoadMeshFromXA(file, D3DXMESH_SYSTEMMEM, device, nullptr, &materials, nullptr, &materialCount,
+                                  &mesh))) {
+        if (mesh || materials) __builtin_trap();  // a failure hands out nothing
+        return 0;
+    }
+    CheckMesh(mesh, materialCount);
+    mesh->Release();
+    materials->Release();
     return 0;
 }
