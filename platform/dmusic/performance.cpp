@@ -88,15 +88,18 @@ HRESULT Performance::PlaySegmentEx(IUnknown* source, WCHAR*, IUnknown*, DWORD, L
     if (segment->Midi().empty()) return S_OK;  // a segment made empty plays nothing
     fluid_player_t* player = new_fluid_player(synth_);
     if (!player) return E_OUTOFMEMORY;
-    const DWORD repeats = segment->Repeats();
-    const int plays = repeats == DMUS_SEG_REPEAT_INFINITE ? -1 : repeats >= DWORD(INT_MAX) ? INT_MAX : int(repeats) + 1;
+    // The first play starts alone; the repeats are armed once the player has read the tune
+    // (MixInto). Armed now, they would have it restart a file it cannot read, or a tune that
+    // lasts no time, without end inside one render, and the mix would never return.
     if (fluid_player_add_mem(player, segment->Midi().data(), segment->Midi().size()) == FLUID_FAILED ||
-        fluid_player_set_loop(player, plays) == FLUID_FAILED || fluid_player_play(player) == FLUID_FAILED) {
+        fluid_player_set_loop(player, 1) == FLUID_FAILED || fluid_player_play(player) == FLUID_FAILED) {
         delete_fluid_player(player);
         return E_FAIL;
     }
+    const DWORD repeats = segment->Repeats();
     player_ = player;
     playing_ = segment;
+    repeatsToArm_ = repeats == DMUS_SEG_REPEAT_INFINITE ? -1 : repeats >= DWORD(INT_MAX) ? INT_MAX : int(repeats);
     return S_OK;
 }
 
@@ -141,6 +144,11 @@ void Performance::MixInto(float* mix, int frames)
     // behind; a tune that ended by itself rings out.
     if (!player_) return;
     fluid_synth_write_float(synth_, frames, left_.data(), 0, 1, right_.data(), 0, 1);
+    // A tune the player has read has a length; one that lasts no time stays played once.
+    if (repeatsToArm_ != 0 && fluid_player_get_total_ticks(player_) > 0) {
+        fluid_player_set_loop(player_, repeatsToArm_);
+        repeatsToArm_ = 0;
+    }
     for (int i = 0; i < frames; ++i) {
         mix[2 * i] += left_[size_t(i)] * kFullScale;
         mix[2 * i + 1] += right_[size_t(i)] * kFullScale;

@@ -48,6 +48,7 @@ private:
     _fluid_synth_t* synth_ = nullptr;
     _fluid_player_t* player_ = nullptr;  // null while no tune plays
     const Segment* playing_ = nullptr;  // which segment the player plays; compared, never used
+    int repeatsToArm_ = 0;  // plays after the first still to give the player; -1: without end
     std::array<float, dsound::Mixer::kBlockFrames> left_ = {};
     std::array<float, dsound::Mixer::kBlockFrames> right_ = {};
 };
