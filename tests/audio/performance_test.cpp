@@ -150,6 +150,29 @@ TEST_F(Performance, StopsAtOnceAndOnlyForTheSegmentThatPlays)
     EXPECT_GT(Rms(Render(0.3), 0.1, 0.3), 100.0);
 }
 
+// The synthesiser is rendered while a tune sounds: not once the tune has stopped, nor
+// once a tune that ended by itself has fallen quiet.
+TEST_F(Performance, RendersTheSynthesiserOnlyWhileATuneSounds)
+{
+    const auto* performance = dynamic_cast<const dmusic::Performance*>(performance_);
+    Play(0);  // half a second of note, once
+    Render(1.0);
+    EXPECT_EQ(performance->FramesRendered(), uint64_t(kRate));  // the end rings out
+    Render(4.0);
+    const uint64_t ended = performance->FramesRendered();
+    EXPECT_LT(ended, uint64_t(5 * kRate));
+    Render(1.0);
+    EXPECT_EQ(performance->FramesRendered(), ended);
+
+    segment_->SetRepeats(DMUS_SEG_REPEAT_INFINITE);
+    ASSERT_EQ(performance_->PlaySegmentEx(segment_, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr), S_OK);
+    Render(0.5);
+    EXPECT_EQ(performance->FramesRendered(), ended + kRate / 2);
+    EXPECT_EQ(performance_->StopEx(segment_, 0, 0), S_OK);
+    Render(1.0);
+    EXPECT_EQ(performance->FramesRendered(), ended + kRate / 2);
+}
+
 TEST_F(Performance, AfterCloseDownNothingPlays)
 {
     Play(DMUS_SEG_REPEAT_INFINITE);
