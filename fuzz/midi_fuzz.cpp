@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         segment->SetRepeats(DMUS_SEG_REPEAT_INFINITE);
         performance->PlaySegmentEx(segment, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr);
         int16_t out[dsound::Mixer::kBlockFrames * 2];
-        for (int block = 0; block < 8; ++block) mixer->Render(out, dsound::Mixer::kBlockFrames);
+        for (int block = 0; block < 2; ++block) mixer->Render(out, dsound::Mixer::kBlockFrames);
         performance->StopEx(segment, 0, 0);
         segment->Release();
     }
