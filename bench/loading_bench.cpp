@@ -15,29 +15,10 @@
 #include "graphics/models.h"
 #include "graphics/release_model.h"
 #include "core/game_object.h"
+#include "recording_device.h"
 #include "shell/startup.h"
 
 namespace {
-
-// A device of the stand-ins, as the start-up would have made it.
-struct RecordingDevice {
-    RecordingDevice()
-    {
-        fake::Install();
-        g_d3d = Direct3DCreate9(D3D_SDK_VERSION);
-        D3DPRESENT_PARAMETERS params = {};
-        params.Windowed = TRUE;
-        g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING, &params, &g_device);
-    }
-    ~RecordingDevice()
-    {
-        g_device->Release();
-        g_d3d->Release();
-        g_device = nullptr;
-        g_d3d = nullptr;
-        fake::Uninstall();
-    }
-};
 
 void LoadSpriteSheets(benchmark::State& state)
 {

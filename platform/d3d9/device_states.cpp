@@ -1,6 +1,10 @@
 // Default and valid values of the device states.
 #include "device_states.h"
 
+#include <cmath>
+
+#include "vertex_layout.h"
+
 namespace d3d9 {
 
 namespace {
@@ -51,54 +55,9 @@ const RenderStateInfo* Find(D3DRENDERSTATETYPE state)
 
 bool InRange(DWORD value, DWORD low, DWORD high) { return value >= low && value <= high; }
 
-}  // namespace
-
-RenderStates DefaultRenderStates(bool autoDepthBuffer)
-{
-    RenderStates states{};
-    for (const RenderStateInfo& info : kRenderStates) states[info.state] = info.initial;
-    states[D3DRS_ZENABLE] = autoDepthBuffer ? D3DZB_TRUE : D3DZB_FALSE;
-    return states;
-}
-
-StageStates DefaultStageStates()
-{
-    StageStates stages{};
-    for (UINT stage = 0; stage < kTextureStages; ++stage) {
-        auto& states = stages[stage];
-        // Only the first stage draws unless told otherwise.
-        states[D3DTSS_COLOROP] = stage == 0 ? D3DTOP_MODULATE : D3DTOP_DISABLE;
-        states[D3DTSS_COLORARG1] = D3DTA_TEXTURE;
-        states[D3DTSS_COLORARG2] = D3DTA_CURRENT;
-        states[D3DTSS_ALPHAOP] = stage == 0 ? D3DTOP_SELECTARG1 : D3DTOP_DISABLE;
-        states[D3DTSS_ALPHAARG1] = D3DTA_TEXTURE;
-        states[D3DTSS_ALPHAARG2] = D3DTA_CURRENT;
-        states[D3DTSS_TEXCOORDINDEX] = stage;
-    }
-    return stages;
-}
-
-SamplerStates DefaultSamplerStates()
-{
-    SamplerStates samplers{};
-    for (auto& states : samplers) {
-        states[D3DSAMP_ADDRESSU] = D3DTADDRESS_WRAP;
-        states[D3DSAMP_ADDRESSV] = D3DTADDRESS_WRAP;
-        states[D3DSAMP_MAGFILTER] = D3DTEXF_POINT;
-        states[D3DSAMP_MINFILTER] = D3DTEXF_POINT;
-        states[D3DSAMP_MIPFILTER] = D3DTEXF_NONE;
-    }
-    return samplers;
-}
-
-D3DLIGHT9 DefaultLight()
-{
-    D3DLIGHT9 light = {};
-    light.Type = D3DLIGHT_DIRECTIONAL;
-    light.Diffuse = {1.0f, 1.0f, 1.0f, 0.0f};
-    light.Direction = {0.0f, 0.0f, 1.0f};
-    return light;
-}
+// Colour operations on the D3DTOP scale; arguments are D3DTA values.
+bool IsTextureOp(DWORD op) { return op >= D3DTOP_DISABLE && op <= D3DTOP_ADD; }
+bool IsTextureArg(DWORD arg) { return arg == D3DTA_DIFFUSE || arg == D3DTA_CURRENT || arg == D3DTA_TEXTURE; }
 
 bool IsRenderState(D3DRENDERSTATETYPE state) { return Find(state) != nullptr; }
 
@@ -187,6 +146,105 @@ bool IsValidSamplerState(D3DSAMPLERSTATETYPE type, DWORD value)
         return value <= D3DTEXF_LINEAR;
     }
     return false;
+}
+
+HRESULT Answer(bool accepted) { return accepted ? D3D_OK : D3DERR_INVALIDCALL; }
+
+}  // namespace
+
+HRESULT CheckRenderState(D3DRENDERSTATETYPE state) { return Answer(IsRenderState(state)); }
+
+HRESULT CheckRenderState(D3DRENDERSTATETYPE state, DWORD value) { return Answer(IsValidRenderState(state, value)); }
+
+HRESULT CheckStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type)
+{
+    return Answer(stage < kTextureStages && IsStageState(type));
+}
+
+HRESULT CheckStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type, DWORD value)
+{
+    return Answer(stage < kTextureStages && IsValidStageState(type, value));
+}
+
+HRESULT CheckSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type)
+{
+    return Answer(sampler < kSamplers && IsSamplerState(type));
+}
+
+HRESULT CheckSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD value)
+{
+    return Answer(sampler < kSamplers && IsValidSamplerState(type, value));
+}
+
+HRESULT CheckTransform(D3DTRANSFORMSTATETYPE state)
+{
+    const bool textureMatrix = state >= D3DTS_TEXTURE0 && state < D3DTS_TEXTURE0 + kTextureStages;
+    return Answer(state == D3DTS_WORLD || state == D3DTS_VIEW || state == D3DTS_PROJECTION || textureMatrix);
+}
+
+HRESULT CheckTextureStage(DWORD stage) { return Answer(stage < kTextureStages); }
+
+HRESULT CheckLightIndex(DWORD index) { return Answer(index < kLights); }
+
+HRESULT CheckLight(DWORD index, const D3DLIGHT9* light)
+{
+    if (!light || index >= kLights || light->Type != D3DLIGHT_DIRECTIONAL) return D3DERR_INVALIDCALL;
+    const D3DVECTOR& d = light->Direction;
+    const bool finite = std::isfinite(d.x) && std::isfinite(d.y) && std::isfinite(d.z);
+    return Answer(finite && !(d.x == 0 && d.y == 0 && d.z == 0));
+}
+
+HRESULT CheckVertexFormat(DWORD fvf)
+{
+    VertexLayout layout;
+    return Answer(fvf == 0 || DescribeVertexFormat(fvf, &layout));
+}
+
+RenderStates DefaultRenderStates(bool autoDepthBuffer)
+{
+    RenderStates states{};
+    for (const RenderStateInfo& info : kRenderStates) states[info.state] = info.initial;
+    states[D3DRS_ZENABLE] = autoDepthBuffer ? D3DZB_TRUE : D3DZB_FALSE;
+    return states;
+}
+
+StageStates DefaultStageStates()
+{
+    StageStates stages{};
+    for (UINT stage = 0; stage < kTextureStages; ++stage) {
+        auto& states = stages[stage];
+        // Only the first stage draws unless told otherwise.
+        states[D3DTSS_COLOROP] = stage == 0 ? D3DTOP_MODULATE : D3DTOP_DISABLE;
+        states[D3DTSS_COLORARG1] = D3DTA_TEXTURE;
+        states[D3DTSS_COLORARG2] = D3DTA_CURRENT;
+        states[D3DTSS_ALPHAOP] = stage == 0 ? D3DTOP_SELECTARG1 : D3DTOP_DISABLE;
+        states[D3DTSS_ALPHAARG1] = D3DTA_TEXTURE;
+        states[D3DTSS_ALPHAARG2] = D3DTA_CURRENT;
+        states[D3DTSS_TEXCOORDINDEX] = stage;
+    }
+    return stages;
+}
+
+SamplerStates DefaultSamplerStates()
+{
+    SamplerStates samplers{};
+    for (auto& states : samplers) {
+        states[D3DSAMP_ADDRESSU] = D3DTADDRESS_WRAP;
+        states[D3DSAMP_ADDRESSV] = D3DTADDRESS_WRAP;
+        states[D3DSAMP_MAGFILTER] = D3DTEXF_POINT;
+        states[D3DSAMP_MINFILTER] = D3DTEXF_POINT;
+        states[D3DSAMP_MIPFILTER] = D3DTEXF_NONE;
+    }
+    return samplers;
+}
+
+D3DLIGHT9 DefaultLight()
+{
+    D3DLIGHT9 light = {};
+    light.Type = D3DLIGHT_DIRECTIONAL;
+    light.Diffuse = {1.0f, 1.0f, 1.0f, 0.0f};
+    light.Direction = {0.0f, 0.0f, 1.0f};
+    return light;
 }
 
 }  // namespace d3d9

@@ -26,15 +26,22 @@ SamplerStates DefaultSamplerStates();
 // A white directional light shining along +z: what enabling a light never set gives.
 D3DLIGHT9 DefaultLight();
 
-bool IsRenderState(D3DRENDERSTATETYPE state);
-bool IsValidRenderState(D3DRENDERSTATETYPE state, DWORD value);
-bool IsStageState(D3DTEXTURESTAGESTATETYPE type);
-bool IsValidStageState(D3DTEXTURESTAGESTATETYPE type, DWORD value);
-bool IsSamplerState(D3DSAMPLERSTATETYPE type);
-bool IsValidSamplerState(D3DSAMPLERSTATETYPE type, DWORD value);
-
-// Colour operations on the D3DTOP scale; arguments are D3DTA values.
-inline bool IsTextureOp(DWORD op) { return op >= D3DTOP_DISABLE && op <= D3DTOP_ADD; }
-inline bool IsTextureArg(DWORD arg) { return arg == D3DTA_DIFFUSE || arg == D3DTA_CURRENT || arg == D3DTA_TEXTURE; }
+// What a device answers to a change or a query of its state, before it touches anything:
+// D3D_OK or D3DERR_INVALIDCALL. The OpenGL device and the tests' stand-in both ask here, so
+// a scene that the stand-in accepts is one the real device accepts too.
+HRESULT CheckRenderState(D3DRENDERSTATETYPE state);
+HRESULT CheckRenderState(D3DRENDERSTATETYPE state, DWORD value);
+HRESULT CheckStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type);
+HRESULT CheckStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type, DWORD value);
+HRESULT CheckSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type);
+HRESULT CheckSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD value);
+// World, view, projection and one texture matrix per stage.
+HRESULT CheckTransform(D3DTRANSFORMSTATETYPE state);
+HRESULT CheckTextureStage(DWORD stage);
+HRESULT CheckLightIndex(DWORD index);
+// Directional lights only, pointing somewhere: the game lights its models with one.
+HRESULT CheckLight(DWORD index, const D3DLIGHT9* light);
+// 0, the format a device starts with, names no vertex but may be set.
+HRESULT CheckVertexFormat(DWORD fvf);
 
 }  // namespace d3d9

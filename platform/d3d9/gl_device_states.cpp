@@ -1,17 +1,10 @@
 // The device's state setters and getters. They only record; the next draw brings OpenGL
 // up to date (gl_pipeline.cpp).
-#include <cmath>
-
 #include "gl_device.h"
 
 namespace d3d9 {
 
 namespace {
-
-bool IsTextureTransform(D3DTRANSFORMSTATETYPE state)
-{
-    return state >= D3DTS_TEXTURE0 && state < D3DTS_TEXTURE0 + kTextureStages;
-}
 
 // Swaps the reference held in `slot` for one on `resource` (which may be null).
 template <class Resource>
@@ -26,7 +19,7 @@ void Hold(Resource*& slot, Resource* resource)
 
 HRESULT GlDevice::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix)
 {
-    if (!matrix) return D3DERR_INVALIDCALL;
+    if (!matrix || FAILED(CheckTransform(state))) return D3DERR_INVALIDCALL;
     switch (state) {
     case D3DTS_WORLD:
         world_ = *matrix;
@@ -39,7 +32,6 @@ HRESULT GlDevice::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* mat
         projection_ = *matrix;
         break;
     default:
-        if (!IsTextureTransform(state)) return D3DERR_INVALIDCALL;
         textureMatrices_[state - D3DTS_TEXTURE0] = *matrix;
         return D3D_OK;
     }
@@ -49,7 +41,7 @@ HRESULT GlDevice::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* mat
 
 HRESULT GlDevice::GetTransform(D3DTRANSFORMSTATETYPE state, D3DMATRIX* matrix)
 {
-    if (!matrix) return D3DERR_INVALIDCALL;
+    if (!matrix || FAILED(CheckTransform(state))) return D3DERR_INVALIDCALL;
     switch (state) {
     case D3DTS_WORLD:
         *matrix = world_;
@@ -61,7 +53,6 @@ HRESULT GlDevice::GetTransform(D3DTRANSFORMSTATETYPE state, D3DMATRIX* matrix)
         *matrix = projection_;
         return D3D_OK;
     default:
-        if (!IsTextureTransform(state)) return D3DERR_INVALIDCALL;
         *matrix = textureMatrices_[state - D3DTS_TEXTURE0];
         return D3D_OK;
     }
@@ -69,11 +60,7 @@ HRESULT GlDevice::GetTransform(D3DTRANSFORMSTATETYPE state, D3DMATRIX* matrix)
 
 HRESULT GlDevice::SetLight(DWORD index, const D3DLIGHT9* light)
 {
-    // Directional lights only: the game lights its models with one.
-    if (!light || index >= kLights || light->Type != D3DLIGHT_DIRECTIONAL) return D3DERR_INVALIDCALL;
-    const D3DVECTOR& d = light->Direction;
-    if (!(std::isfinite(d.x) && std::isfinite(d.y) && std::isfinite(d.z)) || (d.x == 0 && d.y == 0 && d.z == 0))
-        return D3DERR_INVALIDCALL;
+    if (FAILED(CheckLight(index, light))) return D3DERR_INVALIDCALL;
     lights_[index] = *light;
     dirty_ |= kDirtyLights;
     return D3D_OK;
@@ -81,7 +68,7 @@ HRESULT GlDevice::SetLight(DWORD index, const D3DLIGHT9* light)
 
 HRESULT GlDevice::LightEnable(DWORD index, BOOL enable)
 {
-    if (index >= kLights) return D3DERR_INVALIDCALL;
+    if (FAILED(CheckLightIndex(index))) return D3DERR_INVALIDCALL;
     lightEnabled_[index] = enable != FALSE;
     dirty_ |= kDirtyLights;
     return D3D_OK;
@@ -104,7 +91,7 @@ HRESULT GlDevice::GetMaterial(D3DMATERIAL9* material)
 
 HRESULT GlDevice::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture)
 {
-    if (stage >= kTextureStages) return D3DERR_INVALIDCALL;
+    if (FAILED(CheckTextureStage(stage))) return D3DERR_INVALIDCALL;
     auto* memory = dynamic_cast<MemoryTexture*>(texture);
     if (texture && !memory) return D3DERR_INVALIDCALL;  // not one of ours
     Hold(textures_[stage], memory);
@@ -113,7 +100,7 @@ HRESULT GlDevice::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture)
 
 HRESULT GlDevice::GetTexture(DWORD stage, IDirect3DBaseTexture9** texture)
 {
-    if (stage >= kTextureStages || !texture) return D3DERR_INVALIDCALL;
+    if (!texture || FAILED(CheckTextureStage(stage))) return D3DERR_INVALIDCALL;
     *texture = textures_[stage];
     if (*texture) (*texture)->AddRef();
     return D3D_OK;
@@ -121,7 +108,7 @@ HRESULT GlDevice::GetTexture(DWORD stage, IDirect3DBaseTexture9** texture)
 
 HRESULT GlDevice::SetRenderState(D3DRENDERSTATETYPE state, DWORD value)
 {
-    if (!IsValidRenderState(state, value)) return D3DERR_INVALIDCALL;
+    if (FAILED(CheckRenderState(state, value))) return D3DERR_INVALIDCALL;
     renderStates_[state] = value;
     switch (state) {
     case D3DRS_ALPHABLENDENABLE:
@@ -153,14 +140,14 @@ HRESULT GlDevice::SetRenderState(D3DRENDERSTATETYPE state, DWORD value)
 
 HRESULT GlDevice::GetRenderState(D3DRENDERSTATETYPE state, DWORD* value)
 {
-    if (!value || !IsRenderState(state)) return D3DERR_INVALIDCALL;
+    if (!value || FAILED(CheckRenderState(state))) return D3DERR_INVALIDCALL;
     *value = renderStates_[state];
     return D3D_OK;
 }
 
 HRESULT GlDevice::SetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type, DWORD value)
 {
-    if (stage >= kTextureStages || !IsValidStageState(type, value)) return D3DERR_INVALIDCALL;
+    if (FAILED(CheckStageState(stage, type, value))) return D3DERR_INVALIDCALL;
     stageStates_[stage][type] = value;
     dirty_ |= kDirtyStage;
     return D3D_OK;
@@ -168,22 +155,21 @@ HRESULT GlDevice::SetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE typ
 
 HRESULT GlDevice::GetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type, DWORD* value)
 {
-    if (stage >= kTextureStages || !value || !IsStageState(type)) return D3DERR_INVALIDCALL;
+    if (!value || FAILED(CheckStageState(stage, type))) return D3DERR_INVALIDCALL;
     *value = stageStates_[stage][type];
     return D3D_OK;
 }
 
 HRESULT GlDevice::SetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD value)
 {
-    if (sampler >= kSamplers || !IsSamplerState(type) || !IsValidSamplerState(type, value))
-        return D3DERR_INVALIDCALL;
+    if (FAILED(CheckSamplerState(sampler, type, value))) return D3DERR_INVALIDCALL;
     samplerStates_[sampler][type] = value;
     return D3D_OK;
 }
 
 HRESULT GlDevice::GetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD* value)
 {
-    if (sampler >= kSamplers || !value || !IsSamplerState(type)) return D3DERR_INVALIDCALL;
+    if (!value || FAILED(CheckSamplerState(sampler, type))) return D3DERR_INVALIDCALL;
     *value = samplerStates_[sampler][type];
     return D3D_OK;
 }
@@ -191,8 +177,7 @@ HRESULT GlDevice::GetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD
 HRESULT GlDevice::SetFVF(DWORD fvf)
 {
     // 0, the format a device starts with, names no vertex: nothing draws until another is set.
-    VertexLayout layout;
-    if (fvf != 0 && !DescribeVertexFormat(fvf, &layout)) return D3DERR_INVALIDCALL;
+    if (FAILED(CheckVertexFormat(fvf))) return D3DERR_INVALIDCALL;
     fvf_ = fvf;
     return D3D_OK;
 }

@@ -5,6 +5,7 @@
 #include "buffer.h"
 #include "d3dx9.h"
 #include "file_bytes.h"
+#include "load_log.h"
 #include "load_observer.h"
 #include "mesh.h"
 #include "xfile_mesh.h"
@@ -54,29 +55,34 @@ ID3DXBuffer* MaterialBuffer(const std::vector<d3dx9::xfile::XMaterial>& material
     return buffer;
 }
 
+HRESULT Refuse(const char* file, const char* reason, HRESULT result)
+{
+    win32::LogLoadFailure("mesh", file, reason);
+    return result;
+}
+
 }  // namespace
 
 HRESULT WINAPI D3DXLoadMeshFromXA(LPCSTR file, DWORD options, IDirect3DDevice9* device, ID3DXBuffer** adjacency,
                                   ID3DXBuffer** materials, ID3DXBuffer** effectInstances, DWORD* materialCount,
                                   ID3DXMesh** mesh)
 {
-    d3dx9::NotifyLoad(std::string("D3DXLoadMeshFromXA(") + (file ? "\"" + std::string(file) + "\"" : "null") +
-                      ", " + std::to_string(options) + ")");
+    if (d3dx9::LoadObserver* observer = d3dx9::TheLoadObserver()) observer->MeshFromX(file, options);
     // Adjacency and effect instances are not made: nothing asks for them.
     if (!file || !device || !mesh || adjacency || effectInstances) return D3DERR_INVALIDCALL;
 
     std::vector<uint8_t> bytes;
-    if (!d3dx9::ReadWholeFile(file, d3dx9::xfile::kMaxXFileBytes, bytes)) return E_FAIL;
+    if (!d3dx9::ReadWholeFile(file, d3dx9::xfile::kMaxXFileBytes, bytes)) return Refuse(file, "cannot open", E_FAIL);
     d3dx9::xfile::XMeshData data;
     std::string error;
-    if (!d3dx9::xfile::ReadXMesh(bytes, data, error)) return D3DXERR_INVALIDDATA;
+    if (!d3dx9::xfile::ReadXMesh(bytes, data, error)) return Refuse(file, error.c_str(), D3DXERR_INVALIDDATA);
 
     const DWORD fvf = VertexFormat(data);
     std::vector<uint8_t> vertexBytes = VertexBytes(data, fvf);
     ID3DXMesh* made = nullptr;
     HRESULT result = d3dx9::CreateMesh(device, options, fvf, DWORD(data.vertices.size()), vertexBytes, data.indices,
                                        data.attributes, &made);
-    if (result < 0) return result;
+    if (result < 0) return Refuse(file, "the device refused the mesh", result);
     *mesh = made;
     if (materials) *materials = MaterialBuffer(data.materials);
     if (materialCount) *materialCount = DWORD(data.materials.size());

@@ -3,18 +3,11 @@
 namespace d3dx9 {
 
 namespace {
-LoadObserver& Observer()
-{
-    static LoadObserver observer;
-    return observer;
-}
+LoadObserver* g_observer = nullptr;
 }  // namespace
 
-void SetLoadObserver(LoadObserver observer) { Observer() = std::move(observer); }
+void SetLoadObserver(LoadObserver* observer) { g_observer = observer; }
 
-void NotifyLoad(const std::string& call)
-{
-    if (Observer()) Observer()(call);
-}
+LoadObserver* TheLoadObserver() { return g_observer; }
 
 }  // namespace d3dx9

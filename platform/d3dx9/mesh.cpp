@@ -12,7 +12,9 @@ namespace d3dx9 {
 Mesh::Mesh(IDirect3DDevice9* device, DWORD fvf, DWORD vertexCount, IDirect3DVertexBuffer9* vertices,
            IDirect3DIndexBuffer9* indices, bool index32, std::vector<DWORD> attributes)
     : device_(device), fvf_(fvf), vertexCount_(vertexCount), vertices_(vertices), indices_(indices),
-      index32_(index32), attributes_(std::move(attributes))
+      index32_(index32), attributes_(std::move(attributes)),
+      memoryVertices_(dynamic_cast<const d3d9::MemoryVertexBuffer*>(vertices)),
+      memoryIndices_(dynamic_cast<const d3d9::MemoryIndexBuffer*>(indices))
 {
     FindRuns();
 }
@@ -92,14 +94,17 @@ HRESULT Mesh::UnlockAttributeBuffer()
     return D3D_OK;
 }
 
-bool Mesh::Geometry(MeshGeometry& geometry) const
+const RayFaces* Mesh::FacesForRays()
 {
-    auto* vertices = dynamic_cast<const d3d9::MemoryVertexBuffer*>(vertices_);
-    auto* indices = dynamic_cast<const d3d9::MemoryIndexBuffer*>(indices_);
-    if (!vertices || !indices) return false;
-    geometry = {vertices->Bytes().data(), D3DXGetFVFVertexSize(fvf_), vertexCount_, indices->Bytes().data(),
-                index32_, DWORD(attributes_.size())};
-    return true;
+    if (!memoryVertices_ || !memoryIndices_) return nullptr;
+    if (memoryVertices_->Version() != rayVertexVersion_ || memoryIndices_->Version() != rayIndexVersion_) {
+        BuildRayFaces({memoryVertices_->Bytes().data(), D3DXGetFVFVertexSize(fvf_), vertexCount_,
+                       memoryIndices_->Bytes().data(), index32_, DWORD(attributes_.size())},
+                      rayFaces_);
+        rayVertexVersion_ = memoryVertices_->Version();
+        rayIndexVersion_ = memoryIndices_->Version();
+    }
+    return &rayFaces_;
 }
 
 namespace {

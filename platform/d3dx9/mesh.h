@@ -7,18 +7,14 @@
 #include <vector>
 
 #include "d3dx9mesh.h"
+#include "ray_faces.h"
+
+namespace d3d9 {
+class MemoryVertexBuffer;
+class MemoryIndexBuffer;
+}  // namespace d3d9
 
 namespace d3dx9 {
-
-// The memory of a mesh as the ray test reads it, in place.
-struct MeshGeometry {
-    const uint8_t* vertices;  // positions first in each vertex
-    UINT stride;
-    DWORD vertexCount;
-    const uint8_t* indices;   // three per face
-    bool index32;
-    DWORD faceCount;
-};
 
 class Mesh final : public com::RefCounted<ID3DXMesh> {
 public:
@@ -36,8 +32,10 @@ public:
     HRESULT LockAttributeBuffer(DWORD flags, DWORD** attributes) override;
     HRESULT UnlockAttributeBuffer() override;
 
-    // False when the buffers are not the memory-backed ones of our devices.
-    bool Geometry(MeshGeometry& geometry) const;
+    // The faces as the ray test reads them, built on first use and again whenever either
+    // buffer has been unlocked since (which is how their contents change); null when the
+    // buffers are not the memory-backed ones of our devices.
+    const RayFaces* FacesForRays();
 
 private:
     // A stretch of consecutive faces of one attribute.
@@ -57,6 +55,13 @@ private:
     std::vector<DWORD> attributes_;
     std::vector<Run> runs_;
     bool attributesLocked_ = false;
+    // The same buffers when they are memory-backed, else null.
+    const d3d9::MemoryVertexBuffer* memoryVertices_;
+    const d3d9::MemoryIndexBuffer* memoryIndices_;
+    RayFaces rayFaces_;
+    // The buffers' versions rayFaces_ was built from; 0 before it is built (versions start at 1).
+    uint64_t rayVertexVersion_ = 0;
+    uint64_t rayIndexVersion_ = 0;
 };
 
 // Makes a mesh on the device from vertices laid out as fvf says and triangles given as

@@ -6,11 +6,11 @@
 // when it holds no picture we can decode; otherwise what the device's CreateTexture,
 // LockRect or UnlockRect answered.
 #include <algorithm>
-#include <string>
 
 #include "d3dx9tex.h"
 #include "file_bytes.h"
 #include "image.h"
+#include "load_log.h"
 #include "load_observer.h"
 
 namespace {
@@ -41,6 +41,12 @@ HRESULT FillTexture(IDirect3DTexture9* texture, UINT width, UINT height, const d
     return texture->UnlockRect(0);
 }
 
+HRESULT Refuse(const char* file, const char* reason, HRESULT result)
+{
+    win32::LogLoadFailure("texture", file, reason);
+    return result;
+}
+
 HRESULT LoadTexture(IDirect3DDevice9* device, const char* file, UINT width, UINT height, D3DPOOL pool,
                     D3DCOLOR colourKey, D3DXIMAGE_INFO* sourceInfo, IDirect3DTexture9** texture)
 {
@@ -49,20 +55,21 @@ HRESULT LoadTexture(IDirect3DDevice9* device, const char* file, UINT width, UINT
     if (!device || !file) return D3DERR_INVALIDCALL;
 
     std::vector<uint8_t> bytes;
-    if (!d3dx9::ReadWholeFile(file, kMaxFileBytes, bytes)) return D3DERR_NOTAVAILABLE;
+    if (!d3dx9::ReadWholeFile(file, kMaxFileBytes, bytes)) return Refuse(file, "cannot open", D3DERR_NOTAVAILABLE);
     d3dx9::Image image;
-    if (!d3dx9::DecodeImage(bytes.data(), bytes.size(), image)) return D3DXERR_INVALIDDATA;
+    if (!d3dx9::DecodeImage(bytes.data(), bytes.size(), image))
+        return Refuse(file, "no BMP, PNG or JPEG picture we can read", D3DXERR_INVALIDDATA);
     ApplyColourKey(image, colourKey);
 
     if (width == 0 || width == D3DX_DEFAULT) width = image.width;
     if (height == 0 || height == D3DX_DEFAULT) height = image.height;
     IDirect3DTexture9* made = nullptr;
     HRESULT result = device->CreateTexture(width, height, 1, 0, D3DFMT_A8R8G8B8, pool, &made, nullptr);
-    if (FAILED(result)) return result;
+    if (FAILED(result)) return Refuse(file, "the device refused the texture", result);
     result = FillTexture(made, width, height, image);
     if (FAILED(result)) {
         made->Release();
-        return result;
+        return Refuse(file, "the texture could not be filled", result);
     }
     if (sourceInfo) {
         // The format is the one the picture was decoded to, whatever the file stored.
@@ -72,8 +79,6 @@ HRESULT LoadTexture(IDirect3DDevice9* device, const char* file, UINT width, UINT
     return D3D_OK;
 }
 
-std::string Quoted(const char* file) { return std::string("\"") + (file ? file : "") + "\""; }
-
 }  // namespace
 
 HRESULT WINAPI D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, LPCSTR file, UINT width, UINT height,
@@ -81,16 +86,13 @@ HRESULT WINAPI D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, LPCSTR fil
                                             DWORD filter, DWORD mipFilter, D3DCOLOR colourKey,
                                             D3DXIMAGE_INFO* sourceInfo, PALETTEENTRY*, IDirect3DTexture9** texture)
 {
-    d3dx9::NotifyLoad("D3DXCreateTextureFromFileExA(" + Quoted(file) + ", " + std::to_string(width) + ", " +
-                      std::to_string(height) + ", " + std::to_string(mipLevels) + ", " + std::to_string(usage) +
-                      ", " + std::to_string(DWORD(format)) + ", " + std::to_string(DWORD(pool)) + ", " +
-                      std::to_string(filter) + ", " + std::to_string(mipFilter) + ", " +
-                      std::to_string(colourKey) + ")");
+    if (d3dx9::LoadObserver* observer = d3dx9::TheLoadObserver())
+        observer->TextureFromFileEx(file, width, height, mipLevels, usage, format, pool, filter, mipFilter, colourKey);
     return LoadTexture(device, file, width, height, pool, colourKey, sourceInfo, texture);
 }
 
 HRESULT WINAPI D3DXCreateTextureFromFileA(IDirect3DDevice9* device, LPCSTR file, IDirect3DTexture9** texture)
 {
-    d3dx9::NotifyLoad("D3DXCreateTextureFromFileA(" + Quoted(file) + ")");
+    if (d3dx9::LoadObserver* observer = d3dx9::TheLoadObserver()) observer->TextureFromFile(file);
     return LoadTexture(device, file, D3DX_DEFAULT, D3DX_DEFAULT, D3DPOOL_MANAGED, 0, nullptr, texture);
 }

@@ -11,6 +11,6 @@ using DirectInputFactory = std::function<IDirectInput8A*()>;
 void SetDirectInputFactory(DirectInputFactory factory);
 
 // The real one: every joystick SDL sees, in SDL's order.
-void UseSdlJoysticks();
+IDirectInput8A* CreateSdlDirectInput();
 
 }  // namespace dinput

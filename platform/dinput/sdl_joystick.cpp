@@ -245,9 +245,6 @@ HRESULT SdlJoystickDevice::Poll()
     return DI_NOEFFECT;  // joysticks here need no polling beyond the update
 }
 
-void UseSdlJoysticks()
-{
-    SetDirectInputFactory([] { return new SdlDirectInput(); });
-}
+IDirectInput8A* CreateSdlDirectInput() { return new SdlDirectInput(); }
 
 }  // namespace dinput

@@ -2,10 +2,11 @@
 // loaded from it into segments after the file check.
 #include "loader.h"
 
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 
+#include "file_name.h"
+#include "load_log.h"
 #include "midi_file.h"
 #include "segment.h"
 
@@ -45,6 +46,12 @@ bool ReadFile(const std::string& path, std::vector<uint8_t>& bytes)
     return bool(file.read(reinterpret_cast<char*>(bytes.data()), size));
 }
 
+HRESULT Refuse(const std::string& path, const char* reason, HRESULT result)
+{
+    win32::LogLoadFailure("tune", path.c_str(), reason);
+    return result;
+}
+
 class Loader : public com::RefCounted<IDirectMusicLoader8> {
 public:
     HRESULT SetSearchDirectory(REFGUID, const WCHAR* path, BOOL) override
@@ -64,8 +71,9 @@ public:
         std::string path = PathFromWide(fileName);
         if (!folder_.empty() && !path.empty() && path.front() != '/') path = folder_ + '/' + path;
         std::vector<uint8_t> bytes;
-        if (!ReadFile(path, bytes)) return DMUS_E_LOADER_FAILEDOPEN;
-        if (!IsPlayableMidiFile(bytes.data(), bytes.size())) return DMUS_E_UNSUPPORTED_STREAM;
+        if (!ReadFile(path, bytes)) return Refuse(path, "cannot open", DMUS_E_LOADER_FAILEDOPEN);
+        if (!IsPlayableMidiFile(bytes.data(), bytes.size()))
+            return Refuse(path, "no MIDI file we can play", DMUS_E_UNSUPPORTED_STREAM);
         *object = static_cast<IDirectMusicSegment8*>(new Segment(std::move(bytes)));
         return S_OK;
     }
@@ -92,12 +100,7 @@ std::string Utf8FromWide(const WCHAR* text)
     return utf8;
 }
 
-std::string PathFromWide(const WCHAR* text)
-{
-    std::string path = Utf8FromWide(text);
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
+std::string PathFromWide(const WCHAR* text) { return win32::LocalFileName(Utf8FromWide(text).c_str()); }
 
 IDirectMusicLoader8* NewLoader() { return new Loader; }
 

@@ -1,8 +1,6 @@
-// The class factories of our DirectMusic objects, and the real audio's install.
+// The class factories of our DirectMusic objects.
 #include "music_classes.h"
 
-#include "audio_device.h"
-#include "direct_sound.h"
 #include "loader.h"
 #include "segment.h"
 
@@ -36,12 +34,6 @@ void RegisterClasses(MixerSource mixers, std::string soundFontPath)
     com::RegisterFactory(CLSID_DirectMusicSegment, [](REFIID iid, void** object) {
         return Hand(static_cast<IDirectMusicSegment8*>(new Segment), iid, IID_IDirectMusicSegment8, object);
     });
-}
-
-void InstallRealAudio()
-{
-    dsound::SetDirectSoundFactory(dsound::CreateDeviceDirectSound);
-    RegisterClasses(dsound::AcquireDeviceMixer, kSoundFontPath);
 }
 
 }  // namespace dmusic

@@ -1,4 +1,4 @@
-// Puts our DirectMusic classes (loader, performance, segment) behind CoCreateInstance.
+// Our DirectMusic classes (loader, performance, segment) behind CoCreateInstance.
 #pragma once
 
 #include <string>
@@ -12,8 +12,5 @@ inline constexpr char kSoundFontPath[] = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 // Performances made from now on play into the mixers the source gives, with that SoundFont.
 void RegisterClasses(MixerSource mixers, std::string soundFontPath);
-
-// The real sound and music: DirectSound and every performance mix on the one SDL audio device.
-void InstallRealAudio();
 
 }  // namespace dmusic

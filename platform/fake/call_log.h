@@ -1,6 +1,7 @@
 // The one record of what the game asked of the platform: every stand-in appends a line
 // per call, "Name(arg, arg, ...)", so tests can hold the game to exact call orders across
-// services (window, device, sound, music, input).
+// services (window, device, sound, music, input). The constants in them read as names
+// (call_names.h).
 #pragma once
 
 #include <cstdint>
@@ -17,7 +18,7 @@ void ClearCalls();
 // Calls whose line starts with the prefix, in order.
 std::vector<std::string> CallsStartingWith(const std::string& prefix);
 
-// An argument written as 0x hexadecimal with capital digits: flags, colours, vertex formats.
+// An argument written as 0x hexadecimal with capital digits: colours, keys, bits with no name.
 struct Hex {
     uint64_t value;
 };

@@ -4,20 +4,11 @@
 
 namespace fake {
 
+// The stand-ins in one list, in the order the game's start-up first reaches them: window
+// system, DirectSound, Direct3D, the sprite, D3DX's file loads, DirectInput, DirectMusic.
 void Install();
-// Takes the stand-ins away again; the call record stays readable.
+// Takes the stand-ins away again, in the reverse order; the call record stays readable.
 void Uninstall();
-
-// One area of stand-ins (window system, Direct3D, sprite, sound, music, joystick). Its
-// install puts its implementation in place and forgets its scripts; its uninstall takes
-// it away. An area joins Install with one line at file scope:
-//   [[maybe_unused]] const bool kJoined = fake::AddStandIn({"sound", InstallSound, UninstallSound});
-struct StandIn {
-    const char* name;
-    void (*install)();
-    void (*uninstall)();
-};
-bool AddStandIn(StandIn standIn);
 
 // Install for the length of a scope, such as a test body or fixture.
 class Installed {

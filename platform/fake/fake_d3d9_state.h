@@ -6,6 +6,14 @@
 
 #include "fake_d3d9.h"
 
+namespace fake {
+
+// The Direct3D stand-in in place, with empty scripts, state and labels; and none.
+void InstallDirect3D();
+void UninstallDirect3D();
+
+}  // namespace fake
+
 namespace fake::d3d {
 
 struct Script {

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "call_names.h"
+#include "device_states.h"
 #include "fake_d3d9_state.h"
 #include "fake_resources.h"
 #include "vertex_layout.h"
@@ -15,13 +17,6 @@ Label Colour(const D3DCOLORVALUE& c) { return Fields(c.r, c.g, c.b, c.a); }
 Label Vector(const D3DVECTOR& v) { return Fields(v.x, v.y, v.z); }
 
 }  // namespace
-
-Label ParamsFields(const D3DPRESENT_PARAMETERS& p)
-{
-    return Fields(p.BackBufferWidth, p.BackBufferHeight, p.BackBufferFormat, p.BackBufferCount, p.MultiSampleType,
-                  p.MultiSampleQuality, p.SwapEffect, p.hDeviceWindow, p.Windowed, p.EnableAutoDepthStencil,
-                  p.AutoDepthStencilFormat, Hex{p.Flags}, p.FullScreen_RefreshRateInHz, p.PresentationInterval);
-}
 
 FakeDevice::FakeDevice(const D3DPRESENT_PARAMETERS& params)
 {
@@ -42,7 +37,7 @@ ULONG FakeDevice::Release()
 HRESULT FakeDevice::Clear(DWORD rectCount, const D3DRECT* rects, DWORD flags, D3DCOLOR colour, float z,
                           DWORD stencil)
 {
-    Record(Call("Clear", rectCount, rects, Hex{flags}, Hex{colour}, z, stencil));
+    Record(Call("Clear", rectCount, rects, name::ClearFlags(flags), Hex{colour}, z, stencil));
     return D3D_OK;
 }
 
@@ -77,22 +72,22 @@ HRESULT FakeDevice::Reset(D3DPRESENT_PARAMETERS* params)
         Record(Call("Reset", nullptr));
         return D3DERR_INVALIDCALL;
     }
-    Record(Call("Reset", ParamsFields(*params)));
+    Record(Call("Reset", name::PresentParams(*params)));
     d3d::TheDevice().params = *params;
     return D3D_OK;
 }
 
 HRESULT FakeDevice::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix)
 {
-    Record(Call("SetTransform", state));
-    if (!matrix) return D3DERR_INVALIDCALL;
+    Record(Call("SetTransform", name::Transform(state)));
+    if (!matrix || FAILED(d3d9::CheckTransform(state))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().transforms[state] = *matrix;
     return D3D_OK;
 }
 
 HRESULT FakeDevice::GetTransform(D3DTRANSFORMSTATETYPE state, D3DMATRIX* matrix)
 {
-    if (!matrix) return D3DERR_INVALIDCALL;
+    if (!matrix || FAILED(d3d9::CheckTransform(state))) return D3DERR_INVALIDCALL;
     *matrix = d3d::TheDevice().Transform(state);
     return D3D_OK;
 }
@@ -103,14 +98,16 @@ HRESULT FakeDevice::SetLight(DWORD index, const D3DLIGHT9* light)
         Record(Call("SetLight", index, nullptr));
         return D3DERR_INVALIDCALL;
     }
-    Record(Call("SetLight", index, light->Type, Colour(light->Diffuse), Vector(light->Direction)));
+    Record(Call("SetLight", index, name::LightType(light->Type), Colour(light->Diffuse), Vector(light->Direction)));
+    if (FAILED(d3d9::CheckLight(index, light))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().lights[index] = *light;
     return D3D_OK;
 }
 
 HRESULT FakeDevice::LightEnable(DWORD index, BOOL enable)
 {
-    Record(Call("LightEnable", index, enable));
+    Record(Call("LightEnable", index, name::Bool(enable)));
+    if (FAILED(d3d9::CheckLightIndex(index))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().lightsEnabled[index] = enable != FALSE;
     return D3D_OK;
 }
@@ -136,13 +133,14 @@ HRESULT FakeDevice::GetMaterial(D3DMATERIAL9* material)
 HRESULT FakeDevice::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture)
 {
     Record(Call("SetTexture", stage, Label{TextureLabel(texture)}));
+    if (FAILED(d3d9::CheckTextureStage(stage))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().textures[stage] = texture;
     return D3D_OK;
 }
 
 HRESULT FakeDevice::GetTexture(DWORD stage, IDirect3DBaseTexture9** texture)
 {
-    if (!texture) return D3DERR_INVALIDCALL;
+    if (!texture || FAILED(d3d9::CheckTextureStage(stage))) return D3DERR_INVALIDCALL;
     auto found = d3d::TheDevice().textures.find(stage);
     *texture = found == d3d::TheDevice().textures.end() ? nullptr : found->second;
     if (*texture) (*texture)->AddRef();
@@ -151,49 +149,53 @@ HRESULT FakeDevice::GetTexture(DWORD stage, IDirect3DBaseTexture9** texture)
 
 HRESULT FakeDevice::SetRenderState(D3DRENDERSTATETYPE state, DWORD value)
 {
-    Record(Call("SetRenderState", state, value));
+    Record(Call("SetRenderState", name::RenderState(state), name::RenderStateValue(state, value)));
+    if (FAILED(d3d9::CheckRenderState(state, value))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().renderStates[state] = value;
     return D3D_OK;
 }
 
 HRESULT FakeDevice::GetRenderState(D3DRENDERSTATETYPE state, DWORD* value)
 {
-    if (!value) return D3DERR_INVALIDCALL;
+    if (!value || FAILED(d3d9::CheckRenderState(state))) return D3DERR_INVALIDCALL;
     *value = d3d::TheDevice().RenderState(state);
     return D3D_OK;
 }
 
 HRESULT FakeDevice::SetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type, DWORD value)
 {
-    Record(Call("SetTextureStageState", stage, type, value));
+    Record(Call("SetTextureStageState", stage, name::StageState(type), name::StageStateValue(type, value)));
+    if (FAILED(d3d9::CheckStageState(stage, type, value))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().stageStates[{stage, type}] = value;
     return D3D_OK;
 }
 
 HRESULT FakeDevice::GetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type, DWORD* value)
 {
-    if (!value) return D3DERR_INVALIDCALL;
+    if (!value || FAILED(d3d9::CheckStageState(stage, type))) return D3DERR_INVALIDCALL;
     *value = d3d::TheDevice().StageState(stage, type);
     return D3D_OK;
 }
 
 HRESULT FakeDevice::SetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD value)
 {
-    Record(Call("SetSamplerState", sampler, type, value));
+    Record(Call("SetSamplerState", sampler, name::SamplerState(type), name::SamplerStateValue(type, value)));
+    if (FAILED(d3d9::CheckSamplerState(sampler, type, value))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().samplerStates[{sampler, type}] = value;
     return D3D_OK;
 }
 
 HRESULT FakeDevice::GetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD* value)
 {
-    if (!value) return D3DERR_INVALIDCALL;
+    if (!value || FAILED(d3d9::CheckSamplerState(sampler, type))) return D3DERR_INVALIDCALL;
     *value = d3d::TheDevice().SamplerState(sampler, type);
     return D3D_OK;
 }
 
 HRESULT FakeDevice::SetFVF(DWORD fvf)
 {
-    Record(Call("SetFVF", Hex{fvf}));
+    Record(Call("SetFVF", name::Fvf(fvf)));
+    if (FAILED(d3d9::CheckVertexFormat(fvf))) return D3DERR_INVALIDCALL;
     d3d::TheDevice().fvf = fvf;
     return D3D_OK;
 }
@@ -207,7 +209,7 @@ HRESULT FakeDevice::GetFVF(DWORD* fvf)
 
 HRESULT FakeDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE type, UINT primitiveCount, const void* vertices, UINT stride)
 {
-    Record(Call("DrawPrimitiveUP", type, primitiveCount, stride));
+    Record(Call("DrawPrimitiveUP", name::Primitive(type), primitiveCount, stride));
     UINT vertexCount = d3d9::VerticesForPrimitives(type, primitiveCount);
     if (!vertices || vertexCount == 0 || stride == 0) return D3DERR_INVALIDCALL;
     const auto* bytes = static_cast<const uint8_t*>(vertices);
@@ -218,7 +220,7 @@ HRESULT FakeDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE type, UINT primitiveCount, 
 HRESULT FakeDevice::CreateTexture(UINT width, UINT height, UINT levels, DWORD usage, D3DFORMAT format,
                                   D3DPOOL pool, IDirect3DTexture9** texture, HANDLE*)
 {
-    Record(Call("CreateTexture", width, height, levels, usage, format, pool));
+    Record(Call("CreateTexture", width, height, levels, name::Usage(usage), name::Format(format), name::Pool(pool)));
     if (!texture) return D3DERR_INVALIDCALL;
     *texture = nullptr;
     HRESULT checked = d3d9::CheckTextureArgs(width, height, levels, format);
@@ -230,7 +232,7 @@ HRESULT FakeDevice::CreateTexture(UINT width, UINT height, UINT levels, DWORD us
 HRESULT FakeDevice::CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DPOOL pool,
                                        IDirect3DVertexBuffer9** buffer, HANDLE*)
 {
-    Record(Call("CreateVertexBuffer", length, usage, Hex{fvf}, pool));
+    Record(Call("CreateVertexBuffer", length, name::Usage(usage), name::Fvf(fvf), name::Pool(pool)));
     if (!buffer) return D3DERR_INVALIDCALL;
     *buffer = nullptr;
     HRESULT checked = d3d9::CheckVertexBufferArgs(length);
@@ -242,7 +244,7 @@ HRESULT FakeDevice::CreateVertexBuffer(UINT length, DWORD usage, DWORD fvf, D3DP
 HRESULT FakeDevice::CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT format, D3DPOOL pool,
                                       IDirect3DIndexBuffer9** buffer, HANDLE*)
 {
-    Record(Call("CreateIndexBuffer", length, usage, format, pool));
+    Record(Call("CreateIndexBuffer", length, name::Usage(usage), name::Format(format), name::Pool(pool)));
     if (!buffer) return D3DERR_INVALIDCALL;
     *buffer = nullptr;
     HRESULT checked = d3d9::CheckIndexBufferArgs(length, format);
@@ -253,8 +255,7 @@ HRESULT FakeDevice::CreateIndexBuffer(UINT length, DWORD usage, D3DFORMAT format
 
 HRESULT FakeDevice::SetStreamSource(UINT stream, IDirect3DVertexBuffer9* buffer, UINT offset, UINT stride)
 {
-    Record(Call("SetStreamSource", stream, Label{d3d::BufferLabel(buffer)}, offset,
-                stride));
+    Record(Call("SetStreamSource", stream, Label{d3d::BufferLabel(buffer)}, offset, stride));
     return D3D_OK;
 }
 
@@ -267,7 +268,8 @@ HRESULT FakeDevice::SetIndices(IDirect3DIndexBuffer9* buffer)
 HRESULT FakeDevice::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertex, UINT minIndex, UINT vertexCount,
                                          UINT startIndex, UINT primitiveCount)
 {
-    Record(Call("DrawIndexedPrimitive", type, baseVertex, minIndex, vertexCount, startIndex, primitiveCount));
+    Record(Call("DrawIndexedPrimitive", name::Primitive(type), baseVertex, minIndex, vertexCount, startIndex,
+                primitiveCount));
     return D3D_OK;
 }
 

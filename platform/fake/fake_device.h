@@ -1,5 +1,6 @@
 // The device stand-in: records every call, keeps the state it was given in the shared
-// DeviceState, and answers BeginScene and Present as the test scripted them.
+// DeviceState, refuses the state changes the OpenGL device refuses (same answer, nothing
+// kept), and answers BeginScene and Present as the test scripted them.
 #pragma once
 
 #include "call_log.h"
@@ -52,8 +53,5 @@ public:
     HRESULT DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertex, UINT minIndex, UINT vertexCount,
                                  UINT startIndex, UINT primitiveCount) override;
 };
-
-// Every field of the presentation parameters, in order, as one argument of a record line.
-Label ParamsFields(const D3DPRESENT_PARAMETERS& params);
 
 }  // namespace fake

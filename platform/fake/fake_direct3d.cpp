@@ -1,7 +1,7 @@
 // The Direct3D object stand-in, the Direct3D scripts, and the area's install.
 #include "call_log.h"
+#include "call_names.h"
 #include "direct3d.h"
-#include "fake.h"
 #include "fake_d3d9_state.h"
 #include "fake_device.h"
 
@@ -54,9 +54,11 @@ public:
                          D3DPRESENT_PARAMETERS* params, IDirect3DDevice9** device) override
     {
         if (params)
-            Record(Call("CreateDevice", adapter, type, focusWindow, Hex{behaviourFlags}, ParamsFields(*params)));
+            Record(Call("CreateDevice", adapter, name::DeviceType(type), focusWindow, name::Behaviour(behaviourFlags),
+                        name::PresentParams(*params)));
         else
-            Record(Call("CreateDevice", adapter, type, focusWindow, Hex{behaviourFlags}, nullptr));
+            Record(Call("CreateDevice", adapter, name::DeviceType(type), focusWindow, name::Behaviour(behaviourFlags),
+                        nullptr));
         const int attempt = ++d3d::TheScript().createAttempts;
         if (!device) return D3DERR_INVALIDCALL;
         *device = nullptr;
@@ -74,6 +76,8 @@ IDirect3D9* CreateDirect3D()
     return d3d::TheScript().failDirect3DCreate ? nullptr : new FakeDirect3D;
 }
 
+}  // namespace
+
 void InstallDirect3D()
 {
     d3d::TheScript() = {};
@@ -84,10 +88,6 @@ void InstallDirect3D()
 }
 
 void UninstallDirect3D() { d3d9::SetDirect3DFactory({}); }
-
-[[maybe_unused]] const bool kJoined = AddStandIn({"Direct3D", InstallDirect3D, UninstallDirect3D});
-
-}  // namespace
 
 void SetDisplayMode(const D3DDISPLAYMODE& mode) { d3d::TheScript().displayMode = mode; }
 void FailDirect3DCreate() { d3d::TheScript().failDirect3DCreate = true; }

@@ -2,10 +2,9 @@
 #include "fake_input.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "call_log.h"
-#include "fake.h"
+#include "call_names.h"
 #include "direct_input.h"
 
 namespace fake {
@@ -28,7 +27,7 @@ public:
     }
     HRESULT EnumObjects(LPDIENUMDEVICEOBJECTSCALLBACKA callback, LPVOID context, DWORD flags) override
     {
-        Record(Call("Joystick.EnumObjects", script_.name, flags));
+        Record(Call("Joystick.EnumObjects", script_.name, name::ObjectTypes(flags)));
         for (int axis = 0; axis < script_.axes; ++axis) {
             DIDEVICEOBJECTINSTANCEA object = {};
             object.dwSize = sizeof object;
@@ -42,11 +41,11 @@ public:
         if (property == DIPROP_RANGE) {
             const auto* range = reinterpret_cast<const DIPROPRANGE*>(header);
             Record(Call("Joystick.SetProperty(RANGE)", header->dwSize, header->dwHeaderSize, header->dwObj,
-                        header->dwHow, range->lMin, range->lMax));
+                        name::PropertyHow(header->dwHow), range->lMin, range->lMax));
         } else {
             const auto* value = reinterpret_cast<const DIPROPDWORD*>(header);
             Record(Call("Joystick.SetProperty(AXISMODE)", header->dwSize, header->dwHeaderSize, header->dwObj,
-                        header->dwHow, value->dwData));
+                        name::PropertyHow(header->dwHow), name::AxisMode(value->dwData)));
         }
         return DI_OK;
     }
@@ -55,8 +54,9 @@ public:
     HRESULT GetDeviceState(DWORD size, LPVOID data) override
     {
         Record(Call("Joystick.GetDeviceState", size));
+        if (!data || size != sizeof(DIJOYSTATE)) return DIERR_INVALIDPARAM;
         if (s_failReads) return DIERR_INPUTLOST;
-        if (data && size == sizeof(DIJOYSTATE)) std::memcpy(data, &s_controllerState, size);
+        *static_cast<DIJOYSTATE*>(data) = s_controllerState;
         return DI_OK;
     }
     HRESULT SetDataFormat(const DIDATAFORMAT* format) override
@@ -66,7 +66,7 @@ public:
     }
     HRESULT SetCooperativeLevel(HWND window, DWORD flags) override
     {
-        Record(Call("Joystick.SetCooperativeLevel", static_cast<const void*>(window), flags));
+        Record(Call("Joystick.SetCooperativeLevel", static_cast<const void*>(window), name::InputCooperation(flags)));
         return DI_OK;
     }
     HRESULT Poll() override { return Note("Joystick.Poll"); }
@@ -100,7 +100,7 @@ public:
     }
     HRESULT EnumDevices(DWORD deviceClass, LPDIENUMDEVICESCALLBACKA callback, LPVOID context, DWORD flags) override
     {
-        Record(Call("DirectInput.EnumDevices", deviceClass, flags));
+        Record(Call("DirectInput.EnumDevices", name::DeviceClass(deviceClass), name::EnumFlags(flags)));
         for (size_t index = 0; index < controllers_.size(); ++index) {
             DIDEVICEINSTANCEA instance = {};
             instance.dwSize = sizeof instance;
@@ -124,7 +124,7 @@ private:
 
 void InstallInput(std::vector<ScriptedController> controllers)
 {
-    s_controllerState = {};
+    s_controllerState = ControllerState(0, 0);
     s_failReads = false;
     dinput::SetDirectInputFactory([controllers] {
         Record("DirectInput8Create()");
@@ -132,13 +132,21 @@ void InstallInput(std::vector<ScriptedController> controllers)
     });
 }
 
+void UninstallInput() { dinput::SetDirectInputFactory(nullptr); }
+
 void SetControllerState(const DIJOYSTATE& state) { s_controllerState = state; }
 void FailControllerReads(bool fail) { s_failReads = fail; }
 
-}  // namespace fake
+DIJOYSTATE ControllerState(LONG x, LONG y, std::initializer_list<int> buttons)
+{
+    DIJOYSTATE state = {};
+    state.lX = x;
+    state.lY = y;
+    for (DWORD& pov : state.rgdwPOV) pov = 0xFFFFFFFF;
+    for (int button : buttons) {
+        if (button >= 0 && button < 32) state.rgbButtons[button] = 0x80;
+    }
+    return state;
+}
 
-namespace {
-// By default the game finds no controller; a test scripts some with InstallInput.
-[[maybe_unused]] const bool kJoined = fake::AddStandIn(
-    {"input", [] { fake::InstallInput({}); }, [] { dinput::SetDirectInputFactory(nullptr); }});
-}  // namespace
+}  // namespace fake

@@ -1,6 +1,7 @@
 // The DirectMusic stand-in: a loader, performance and segment behind CoCreateInstance
 // that record each call and fail where the script says. Nothing plays.
 #include "call_log.h"
+#include "call_names.h"
 #include "fake_sound_state.h"
 #include "loader.h"
 
@@ -12,20 +13,12 @@ Label LabelOf(IUnknown* object);
 
 std::string Text(const WCHAR* text) { return text ? dmusic::Utf8FromWide(text) : "null"; }
 
-const char* ClassName(REFGUID id)
-{
-    if (id == CLSID_DirectMusicSegment) return "DirectMusicSegment";
-    if (id == GUID_DirectMusicAllTypes) return "DirectMusicAllTypes";
-    if (id == IID_IDirectMusicSegment8) return "IDirectMusicSegment8";
-    return "other";
-}
-
 class FakeSegment : public com::RefCounted<IDirectMusicSegment8> {
 public:
     explicit FakeSegment(std::string name) : label(std::move(name)) {}
     HRESULT SetRepeats(DWORD repeats) override
     {
-        Record(Call("Segment.SetRepeats", Label{label}, repeats));
+        Record(Call("Segment.SetRepeats", Label{label}, name::Repeats(repeats)));
         return S_OK;
     }
     HRESULT Download(IUnknown* audioPath) override
@@ -52,8 +45,8 @@ public:
     HRESULT InitAudio(IDirectMusic** directMusic, IDirectSound** directSound, HWND window, DWORD defaultPathType,
                       DWORD channelCount, DWORD flags, DMUS_AUDIOPARAMS* params) override
     {
-        Record(Call("Performance.InitAudio", Label{label}, directMusic, directSound, window, defaultPathType,
-                    channelCount, Hex{flags}, params));
+        Record(Call("Performance.InitAudio", Label{label}, directMusic, directSound, window,
+                    name::AudioPath(defaultPathType), channelCount, name::AudioFlags(flags), params));
         return TheSoundState().music.failInitAudio ? E_FAIL : S_OK;
     }
     HRESULT PlaySegmentEx(IUnknown* source, WCHAR* segmentName, IUnknown* transition, DWORD flags,
@@ -87,12 +80,12 @@ public:
     explicit FakeLoader(std::string name) : label(std::move(name)) {}
     HRESULT SetSearchDirectory(REFGUID objectClass, const WCHAR* path, BOOL clear) override
     {
-        Record(Call("Loader.SetSearchDirectory", Label{label}, Label{ClassName(objectClass)}, Text(path), clear));
+        Record(Call("Loader.SetSearchDirectory", Label{label}, name::Guid(objectClass), Text(path), name::Bool(clear)));
         return S_OK;
     }
     HRESULT LoadObjectFromFile(REFGUID objectClass, REFIID iid, const WCHAR* fileName, void** object) override
     {
-        Record(Call("Loader.LoadObjectFromFile", Label{label}, Label{ClassName(objectClass)}, Label{ClassName(iid)},
+        Record(Call("Loader.LoadObjectFromFile", Label{label}, name::Guid(objectClass), name::Guid(iid),
                     Text(fileName)));
         if (!object) return E_POINTER;
         *object = nullptr;
@@ -130,8 +123,11 @@ HRESULT Create(const char* name, bool fail, REFIID iid, REFIID wanted, void** ob
 
 }  // namespace
 
-void RegisterFakeMusic()
+void InstallMusic()
 {
+    SoundState& state = TheSoundState();
+    state.music = {};
+    state.loaders = state.performances = state.segments = 0;
     com::RegisterFactory(CLSID_DirectMusicLoader, [](REFIID iid, void** object) {
         return Create<IDirectMusicLoader8>("DirectMusicLoader", TheSoundState().music.failLoaderCreation, iid,
                                            IID_IDirectMusicLoader8, object, [] {
@@ -154,5 +150,7 @@ void RegisterFakeMusic()
         });
     });
 }
+
+void UninstallMusic() { com::UnregisterAllClasses(); }
 
 }  // namespace fake

@@ -2,8 +2,8 @@
 #include "fake_sound.h"
 
 #include "call_log.h"
+#include "call_names.h"
 #include "direct_sound.h"
-#include "fake.h"
 #include "fake_sound_state.h"
 
 namespace fake {
@@ -13,8 +13,8 @@ namespace {
 Label Format(const WAVEFORMATEX* format)
 {
     if (!format) return Label{"null"};
-    return Fields(format->wFormatTag, format->nChannels, format->nSamplesPerSec, format->nAvgBytesPerSec,
-                  format->nBlockAlign, format->wBitsPerSample, format->cbSize);
+    return Fields(name::WaveFormatTag(format->wFormatTag), format->nChannels, format->nSamplesPerSec,
+                  format->nAvgBytesPerSec, format->nBlockAlign, format->wBitsPerSample, format->cbSize);
 }
 
 class FakeDirectSound : public com::RefCounted<IDirectSound8> {
@@ -26,7 +26,7 @@ public:
             return DSERR_INVALIDPARAM;
         }
         Record(Call("DirectSound.CreateSoundBuffer",
-                    Fields(desc->dwSize, Hex{desc->dwFlags}, desc->dwBufferBytes, desc->dwReserved),
+                    Fields(desc->dwSize, name::BufferCaps(desc->dwFlags), desc->dwBufferBytes, desc->dwReserved),
                     Format(desc->lpwfxFormat), outer));
         *buffer = nullptr;
         SoundState& state = TheSoundState();
@@ -43,7 +43,7 @@ public:
 
     HRESULT SetCooperativeLevel(HWND window, DWORD level) override
     {
-        Record(Call("DirectSound.SetCooperativeLevel", window, level));
+        Record(Call("DirectSound.SetCooperativeLevel", window, name::SoundCooperation(level)));
         return TheSoundState().sound.failCooperativeLevel ? DSERR_INVALIDPARAM : DS_OK;
     }
 
@@ -90,7 +90,7 @@ HRESULT FakeSoundBuffer::GetCurrentPosition(LPDWORD playCursor, LPDWORD writeCur
 HRESULT FakeSoundBuffer::Lock(DWORD offset, DWORD count, LPVOID* part1, LPDWORD bytes1, LPVOID* part2,
                               LPDWORD bytes2, DWORD lockFlags)
 {
-    Record(Call("SoundBuffer.Lock", Label{label}, offset, count, Hex{lockFlags}));
+    Record(Call("SoundBuffer.Lock", Label{label}, offset, count, name::LockFlags(lockFlags)));
     if (TheSoundState().sound.failLock || !part1 || !bytes1 || offset > bytes.size() ||
         count > bytes.size() - offset)
         return DSERR_INVALIDPARAM;
@@ -109,7 +109,7 @@ HRESULT FakeSoundBuffer::Unlock(LPVOID part1, DWORD bytes1, LPVOID part2, DWORD 
 
 HRESULT FakeSoundBuffer::Play(DWORD reserved, DWORD priority, DWORD playFlags)
 {
-    Record(Call("SoundBuffer.Play", Label{label}, reserved, priority, Hex{playFlags}));
+    Record(Call("SoundBuffer.Play", Label{label}, reserved, priority, name::PlayFlags(playFlags)));
     playing = true;
     return DS_OK;
 }
@@ -157,21 +157,13 @@ SoundState& TheSoundState()
 SoundScript& SoundScripts() { return TheSoundState().sound; }
 MusicScript& MusicScripts() { return TheSoundState().music; }
 
-void InstallSound()
+void InstallDirectSound()
 {
-    TheSoundState() = {};
+    TheSoundState().sound = {};
+    TheSoundState().secondaryBuffers = 0;
     dsound::SetDirectSoundFactory(CreateFakeDirectSound);
-    RegisterFakeMusic();
 }
 
-void UninstallSound()
-{
-    dsound::SetDirectSoundFactory(nullptr);
-    com::UnregisterAllClasses();
-}
-
-namespace {
-[[maybe_unused]] const bool kJoined = AddStandIn({"sound", InstallSound, UninstallSound});
-}  // namespace
+void UninstallDirectSound() { dsound::SetDirectSoundFactory(nullptr); }
 
 }  // namespace fake

@@ -28,9 +28,12 @@ struct MusicScript {
     bool failLoadObject = false;
 };
 
-// Puts both stand-ins in place (fake::Install does too) with empty scripts and fresh labels.
-void InstallSound();
-void UninstallSound();
+// Each stand-in in place with its empty script and fresh labels, and none (fake::Install
+// and Uninstall do both).
+void InstallDirectSound();
+void UninstallDirectSound();
+void InstallMusic();
+void UninstallMusic();
 // The scripts of the installed stand-ins; change them before the calls they concern.
 SoundScript& SoundScripts();
 MusicScript& MusicScripts();

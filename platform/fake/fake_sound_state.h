@@ -15,7 +15,4 @@ struct SoundState {
 };
 SoundState& TheSoundState();
 
-// Registers the recording loader, performance and segment classes with COM.
-void RegisterFakeMusic();
-
 }  // namespace fake

@@ -4,7 +4,6 @@
 #include <set>
 
 #include "call_log.h"
-#include "fake.h"
 #include "fake_d3d9_state.h"
 #include "sprite_factory.h"
 
@@ -69,6 +68,8 @@ HRESULT CreateSprite(IDirect3DDevice9* device, ID3DXSprite** sprite)
     return S_OK;
 }
 
+}  // namespace
+
 void InstallSprite()
 {
     TheScript() = {};
@@ -76,10 +77,6 @@ void InstallSprite()
 }
 
 void UninstallSprite() { d3dx9::SetSpriteFactory({}); }
-
-[[maybe_unused]] const bool kJoined = AddStandIn({"sprite", InstallSprite, UninstallSprite});
-
-}  // namespace
 
 void FailSpriteCreate() { TheScript().failCreate = true; }
 void FailSpriteBegin(std::initializer_list<int> frames) { TheScript().failedBegins.insert(frames); }

@@ -6,6 +6,10 @@
 
 namespace fake {
 
+// The sprite stand-in behind D3DXCreateSprite, with empty scripts; and the real sprite again.
+void InstallSprite();
+void UninstallSprite();
+
 // Scripts, forgotten by Install.
 void FailSpriteCreate();
 void FailSpriteBegin(std::initializer_list<int> frames);

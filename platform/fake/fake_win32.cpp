@@ -2,7 +2,7 @@
 #include "fake_win32.h"
 
 #include "call_log.h"
-#include "fake.h"
+#include "call_names.h"
 
 namespace fake {
 
@@ -12,7 +12,7 @@ ATOM FakeWindowSystem::RegisterClass(const WNDCLASSA* windowClass)
         Record(Call("RegisterClassA", nullptr));
         return 0;
     }
-    Record(Call("RegisterClassA", windowClass->lpszClassName, windowClass->style,
+    Record(Call("RegisterClassA", windowClass->lpszClassName, name::ClassStyle(windowClass->style),
                 reinterpret_cast<const void*>(windowClass->lpfnWndProc)));
     lastClass = *windowClass;
     return Win32System::RegisterClass(windowClass);
@@ -21,8 +21,8 @@ ATOM FakeWindowSystem::RegisterClass(const WNDCLASSA* windowClass)
 HWND FakeWindowSystem::CreateWindow(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y,
                                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance)
 {
-    Record(Call("CreateWindowExA", exStyle, className, title, Hex{style}, x, y, width, height, parent, menu,
-                instance));
+    Record(Call("CreateWindowExA", exStyle, className, title, name::WindowStyle(style), name::WindowPosition(x),
+                name::WindowPosition(y), width, height, parent, menu, instance));
     if (failCreateWindow) return nullptr;
     HWND window = Win32System::CreateWindow(exStyle, className, title, style, x, y, width, height, parent, menu,
                                             instance);
@@ -32,7 +32,7 @@ HWND FakeWindowSystem::CreateWindow(DWORD exStyle, LPCSTR className, LPCSTR titl
 
 BOOL FakeWindowSystem::ShowWindow(HWND window, int showCommand)
 {
-    Record(Call("ShowWindow", window, showCommand));
+    Record(Call("ShowWindow", window, name::ShowCommand(showCommand)));
     return Win32System::ShowWindow(window, showCommand);
 }
 
@@ -50,20 +50,25 @@ HWND FakeWindowSystem::SetFocus(HWND window)
 
 int FakeWindowSystem::ShowCursor(BOOL show)
 {
-    Record(Call("ShowCursor", show));
+    Record(Call("ShowCursor", name::Bool(show)));
     return Win32System::ShowCursor(show);
 }
 
 LRESULT FakeWindowSystem::DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    Record(Call("DefWindowProcA", window, message, wParam, lParam));
+    Record(Call("DefWindowProcA", window, name::Message(message), wParam, lParam));
     return Win32System::DefWindowProc(window, message, wParam, lParam);
 }
 
 BOOL FakeWindowSystem::PeekMessage(LPMSG msg, HWND window, UINT filterMin, UINT filterMax, UINT removeFlags)
 {
     ++counts.peek;
-    if (recordMessageCalls) Record(Call("PeekMessageA", window, filterMin, filterMax, removeFlags));
+    if (firstPeekHook) {
+        const std::function<void()> hook = std::move(firstPeekHook);
+        firstPeekHook = nullptr;
+        hook();
+    }
+    if (recordMessageCalls) Record(Call("PeekMessageA", window, filterMin, filterMax, name::PeekFlags(removeFlags)));
     return Win32System::PeekMessage(msg, window, filterMin, filterMax, removeFlags);
 }
 
@@ -77,14 +82,15 @@ BOOL FakeWindowSystem::GetMessage(LPMSG msg, HWND window, UINT filterMin, UINT f
 BOOL FakeWindowSystem::TranslateMessage(const MSG* msg)
 {
     ++counts.translate;
-    if (recordMessageCalls) Record(Call("TranslateMessage", msg ? msg->message : 0));
+    if (recordMessageCalls) Record(Call("TranslateMessage", msg ? name::Message(msg->message) : Label{"null"}));
     return Win32System::TranslateMessage(msg);
 }
 
 LRESULT FakeWindowSystem::DispatchMessage(const MSG* msg)
 {
     ++counts.dispatch;
-    if (recordMessageCalls && msg) Record(Call("DispatchMessageA", msg->message, msg->wParam, msg->lParam));
+    if (recordMessageCalls && msg)
+        Record(Call("DispatchMessageA", name::Message(msg->message), msg->wParam, msg->lParam));
     return Win32System::DispatchMessage(msg);
 }
 
@@ -96,7 +102,7 @@ void FakeWindowSystem::PostQuitMessage(int exitCode)
 
 int FakeWindowSystem::MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
 {
-    Record(Call("MessageBoxA", owner, text, caption, type));
+    Record(Call("MessageBoxA", owner, text, caption, name::MessageBoxType(type)));
     if (messageBoxAnswers.empty()) return (type & 0xF) == MB_YESNO ? IDNO : IDOK;
     int answer = messageBoxAnswers.front();
     messageBoxAnswers.pop_front();
@@ -132,6 +138,7 @@ void AnswerMessageBoxes(std::initializer_list<int> answers)
 }
 void FailCreateWindow() { WindowSystem().failCreateWindow = true; }
 void SetCurrentDirectory(const std::string& path) { WindowSystem().currentDirectory = path; }
+void SetFirstPeekHook(std::function<void()> hook) { WindowSystem().firstPeekHook = std::move(hook); }
 void RecordMessageCalls(bool on) { WindowSystem().recordMessageCalls = on; }
 const MessageCallCounts& MessageCalls() { return WindowSystem().counts; }
 
@@ -150,10 +157,7 @@ void PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void PostQuit(int exitCode) { WindowSystem().Win32System::PostQuitMessage(exitCode); }
 void CloseWindow() { WindowSystem().Win32System::CloseWindow(Window()); }
 
-namespace {
 void InstallWindowSystem() { win32::Install(std::make_unique<FakeWindowSystem>()); }
 void UninstallWindowSystem() { win32::Install(nullptr); }
-[[maybe_unused]] const bool kJoined = AddStandIn({"window system", InstallWindowSystem, UninstallWindowSystem});
-}  // namespace
 
 }  // namespace fake

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -46,6 +47,7 @@ public:
     bool failCreateWindow = false;
     std::string currentDirectory = "D:\\play";
     bool recordMessageCalls = false;
+    std::function<void()> firstPeekHook;
 
     // What happened.
     MessageCallCounts counts;
@@ -55,6 +57,10 @@ public:
 protected:
     std::string CurrentDirectory() const override { return currentDirectory; }
 };
+
+// A fresh stand-in in place of the window system, and none.
+void InstallWindowSystem();
+void UninstallWindowSystem();
 
 // The stand-in in place; valid between Install and Uninstall.
 FakeWindowSystem& WindowSystem();
@@ -67,6 +73,10 @@ void AnswerMessageBoxes(std::initializer_list<int> answers);
 void FailCreateWindow();
 // What GetCurrentDirectoryA reports ("D:\\play" unless set).
 void SetCurrentDirectory(const std::string& path);
+// Runs once, inside the first PeekMessageA before it looks at the queue: in the game, the
+// main loop's first turn, after the start-up and before any scene. A test gives the first
+// frame its input from here.
+void SetFirstPeekHook(std::function<void()> hook);
 // Records PeekMessageA, GetMessageA, TranslateMessage and DispatchMessageA as well.
 void RecordMessageCalls(bool on = true);
 const MessageCallCounts& MessageCalls();

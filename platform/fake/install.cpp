@@ -1,36 +1,37 @@
-// Install and Uninstall over the areas that have joined.
+// Install and Uninstall: the one list of the stand-ins.
 #include "fake.h"
 
-#include <vector>
-
 #include "call_log.h"
+#include "fake_d3d9_state.h"
+#include "fake_input.h"
+#include "fake_loads.h"
+#include "fake_sound.h"
+#include "fake_sprite.h"
+#include "fake_win32.h"
 
 namespace fake {
-
-namespace {
-// Filled by the areas' static initialisers, hence a function-local list.
-std::vector<StandIn>& StandIns()
-{
-    static std::vector<StandIn> standIns;
-    return standIns;
-}
-}  // namespace
-
-bool AddStandIn(StandIn standIn)
-{
-    StandIns().push_back(standIn);
-    return true;
-}
 
 void Install()
 {
     ClearCalls();
-    for (const StandIn& standIn : StandIns()) standIn.install();
+    InstallWindowSystem();
+    InstallDirectSound();
+    InstallDirect3D();
+    InstallSprite();
+    InstallLoadRecorder();
+    InstallInput({});  // the game finds no controller unless a test scripts some
+    InstallMusic();
 }
 
 void Uninstall()
 {
-    for (auto it = StandIns().rbegin(); it != StandIns().rend(); ++it) it->uninstall();
+    UninstallMusic();
+    UninstallInput();
+    UninstallLoadRecorder();
+    UninstallSprite();
+    UninstallDirect3D();
+    UninstallDirectSound();
+    UninstallWindowSystem();
 }
 
 }  // namespace fake

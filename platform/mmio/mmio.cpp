@@ -8,10 +8,15 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <vector>
+
+#include "file_name.h"
+#include "load_log.h"
 
 struct HMMIO__ {
     std::FILE* file = nullptr;
+    std::string name;  // as the caller gave it, for the developer log
     int64_t size = 0;  // bytes in the file
     bool buffered = false;  // opened with MMIO_ALLOCBUF
     std::vector<char> buffer;
@@ -28,6 +33,12 @@ int64_t Position(const HMMIO__& file)
     return file.info.lBufOffset + (file.info.pchNext - file.info.pchBuffer);
 }
 
+LONG ReadFailure(const HMMIO__& file)
+{
+    win32::LogLoadFailure("wave", file.name.c_str(), "cannot read");
+    return -1;
+}
+
 // Reads the buffer afresh from the offset: bytes read, or -1 on a read error.
 LONG Fill(HMMIO__& file, int64_t offset)
 {
@@ -39,11 +50,11 @@ LONG Fill(HMMIO__& file, int64_t offset)
         info.lDiskOffset = LONG(offset);
         return 0;
     }
-    if (std::fseek(file.file, long(offset), SEEK_SET) != 0) return -1;
+    if (std::fseek(file.file, long(offset), SEEK_SET) != 0) return ReadFailure(file);
     size_t got = std::fread(info.pchBuffer, 1, file.buffer.size(), file.file);
     if (got < file.buffer.size() && std::ferror(file.file)) {
         std::clearerr(file.file);
-        return -1;
+        return ReadFailure(file);
     }
     info.pchEndRead = info.pchBuffer + got;
     info.lDiskOffset = LONG(offset + int64_t(got));
@@ -68,15 +79,17 @@ DWORD ReadDword(const unsigned char* bytes)
 HMMIO mmioOpenA(LPCSTR fileName, LPMMIOINFO info, DWORD flags)
 {
     if (!fileName || info || (flags & ~DWORD(MMIO_ALLOCBUF)) != 0) return nullptr;
-    std::FILE* stream = std::fopen(fileName, "rb");
-    if (!stream) return nullptr;
+    std::FILE* stream = std::fopen(win32::LocalFileName(fileName).c_str(), "rb");
     struct stat status = {};
-    if (fstat(fileno(stream), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size > kLargestOffset) {
-        std::fclose(stream);
+    if (!stream || fstat(fileno(stream), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size > kLargestOffset) {
+        if (stream) std::fclose(stream);
+        win32::LogLoadFailure("wave", fileName, "cannot open");
         return nullptr;
     }
     auto* file = new HMMIO__;
     file->file = stream;
+    file->name = fileName;
     file->size = status.st_size;
     file->buffered = (flags & MMIO_ALLOCBUF) != 0;
     file->buffer.resize(MMIO_DEFAULTBUFFER);
@@ -154,7 +167,10 @@ MMRESULT mmioDescend(HMMIO file, LPMMCKINFO chunk, const MMCKINFO* parent, UINT 
             if (next > kLargestOffset || mmioSeek(file, LONG(next), SEEK_SET) < 0) return MMIOERR_CHUNKNOTFOUND;
             continue;
         }
-        if (parent && (end > parentEnd || end > file->size)) return MMIOERR_CANNOTREAD;
+        if (parent && (end > parentEnd || end > file->size)) {
+            win32::LogLoadFailure("wave", file->name.c_str(), "a chunk runs past its parent or the file");
+            return MMIOERR_CANNOTREAD;
+        }
         chunk->ckid = id;
         chunk->cksize = size;
         chunk->dwDataOffset = DWORD(dataOffset);

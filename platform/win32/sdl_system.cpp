@@ -5,11 +5,17 @@
 
 #include <cstdio>
 
+#include "lost_display.h"
 #include "sdl_window.h"
 
 namespace win32 {
 
-SdlSystem::SdlSystem() { videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0; }
+SdlSystem::SdlSystem()
+{
+    videoReady_ = SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+    // After SDL has opened the display, so that no handler of SDL's replaces ours.
+    if (videoReady_) EndOnLostDisplay();
+}
 
 SdlSystem::~SdlSystem()
 {
@@ -83,9 +89,10 @@ int SdlSystem::MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
     box.buttons = yesNo ? yesNoButtons : okButton;
     int answer = 0;
     if (SDL_ShowMessageBox(&box, &answer) == 0 && answer > 0) return answer;
-    // No dialog can be shown (no display): say so on the console and take the default button.
+    // No dialog can be shown (no display, or an X server without fonts): say so on the
+    // console and answer 0, as a Windows message box that fails does; no button answers 0.
     std::fprintf(stderr, "[%s] %s\n", box.title, box.message);
-    return yesNo ? IDYES : IDOK;
+    return 0;
 }
 
 void SdlSystem::DestroyWindow(HWND window)

@@ -5,18 +5,24 @@
 
 #include <cstring>
 #include <thread>
+#include <utility>
 
 namespace win32 {
 
 namespace {
-std::unique_ptr<Win32System>& Slot()
+// A plain pointer, so that no static destructor ends the system: a process that calls exit
+// (Xlib's default when the X server goes away) must not call SDL on a display that is gone.
+Win32System*& Slot()
 {
-    static std::unique_ptr<Win32System> system;
+    static Win32System* system = nullptr;
     return system;
 }
 }  // namespace
 
-void Install(std::unique_ptr<Win32System> system) { Slot() = std::move(system); }
+void Install(std::unique_ptr<Win32System> system)
+{
+    std::unique_ptr<Win32System> previous(std::exchange(Slot(), system.release()));
+}
 bool Installed() { return Slot() != nullptr; }
 Win32System& System() { return *Slot(); }
 

@@ -91,7 +91,8 @@ private:
     std::array<bool, 256> pressed_{};
 };
 
-// The system every Windows call goes to; set once before WinMain runs.
+// The system every Windows call goes to; set once before WinMain runs. Only Install ends
+// it (Install(nullptr) after WinMain): nothing does at the process's exit.
 void Install(std::unique_ptr<Win32System> system);
 Win32System& System();
 bool Installed();

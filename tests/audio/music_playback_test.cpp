@@ -105,7 +105,7 @@ TEST_F(MusicPlayback, AMissingTuneShowsItsMessageAndTheGameGoesOnInSilence)
 {
     EXPECT_EQ(PlayMidi("missing.mid", 0, 1), E_FAIL);
     EXPECT_EQ(fake::CallsStartingWith("MessageBoxA").at(0),
-              "MessageBoxA(null, \"MIDIファイルの読み込みに失敗しました。\", \"\", 0)");
+              "MessageBoxA(null, \"MIDIファイルの読み込みに失敗しました。\", \"\", OK)");
     EXPECT_EQ(g_musicSegment, nullptr);
     EXPECT_EQ(Peak(), 0);
 }

@@ -28,7 +28,7 @@ std::vector<std::string> MusicCalls()
 }
 
 const std::string kMessageBox = "MessageBoxA(ptr, \"";
-const std::string kBoxEnd = "\", \"\", 0)";
+const std::string kBoxEnd = "\", \"\", OK)";
 
 class PlayMidiTest : public ::testing::Test {
 protected:
@@ -86,12 +86,12 @@ TEST_F(PlayMidiTest, MakesLoadsAndPlaysInOrder)
     const std::vector<std::string> expected = {
         "CoCreateInstance(DirectMusicLoader, its interface)",
         "CoCreateInstance(DirectMusicPerformance, its interface)",
-        "Performance.InitAudio(performance1, null, null, null, 1, 64, 0x3F, null)",
+        "Performance.InitAudio(performance1, null, null, null, SHARED_STEREOPLUSREVERB, 64, ALL, null)",
         "GetCurrentDirectoryA(260, ptr)",
-        "Loader.SetSearchDirectory(loader1, DirectMusicAllTypes, \"D:\\play\\DATA\\snd\", 0)",
+        "Loader.SetSearchDirectory(loader1, DirectMusicAllTypes, \"D:\\play\\DATA\\snd\", FALSE)",
         "Loader.LoadObjectFromFile(loader1, DirectMusicSegment, IDirectMusicSegment8, \"title.mid\")",
         "Segment.Download(segment1, performance1)",
-        "Segment.SetRepeats(segment1, 4294967295)",
+        "Segment.SetRepeats(segment1, REPEAT_INFINITE)",
         "Performance.PlaySegmentEx(performance1, segment1, null, null, 0x0, 0, null, null, null)",
     };
     EXPECT_EQ(MusicCalls(), expected);
@@ -174,7 +174,7 @@ TEST_F(PlayMidiTest, BuildsTheSearchFolderFromTheWorkingDirectoryWhileItFits)
     EXPECT_EQ(PlayMidi("title.mid", 0, 1), S_OK);
     first_ = Globals();
     EXPECT_EQ(fake::CallsStartingWith("Loader.SetSearchDirectory").at(0),
-              "Loader.SetSearchDirectory(loader1, DirectMusicAllTypes, \"" + fits + "\\DATA\\snd\", 0)");
+              "Loader.SetSearchDirectory(loader1, DirectMusicAllTypes, \"" + fits + "\\DATA\\snd\", FALSE)");
 
     // One more character: the tune cannot be looked up, which is a failed load.
     fake::SetCurrentDirectory(fits + "w");

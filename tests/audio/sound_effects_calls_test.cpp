@@ -38,8 +38,8 @@ TEST_F(EffectCalls, LoadWaveBufferAsksForAVolumeControlledBufferAndFillsIt)
     ASSERT_NE(buffer, nullptr);
     const std::vector<std::string> expected = {
         "DirectSound.CreateSoundBuffer({" + std::to_string(sizeof(DSBUFFERDESC)) +
-            ", 0x58080, 5, 0}, {1, 1, 22050, 22050, 1, 8, 0}, null)",
-        "SoundBuffer.Lock(sound1, 0, 5, 0x0)",
+            ", CTRLVOLUME|GLOBALFOCUS|GETCURRENTPOSITION2|LOCDEFER, 5, 0}, {PCM, 1, 22050, 22050, 1, 8, 0}, null)",
+        "SoundBuffer.Lock(sound1, 0, 5, 0)",
         "SoundBuffer.Unlock(sound1, ptr, 5, null, 0)",
     };
     EXPECT_EQ(fake::Calls(), expected);
@@ -71,9 +71,9 @@ TEST_F(EffectCalls, PlaySoundEffectStopsAndRewindsOnlyWhatPlays)
     PlaySoundEffect(buffer);
     PlaySoundEffect(nullptr);
     const std::vector<std::string> expected = {
-        "SoundBuffer.GetStatus(sound1)",          "SoundBuffer.Play(sound1, 0, 0, 0x0)",
+        "SoundBuffer.GetStatus(sound1)",          "SoundBuffer.Play(sound1, 0, 0, 0)",
         "SoundBuffer.GetStatus(sound1)",          "SoundBuffer.Stop(sound1)",
-        "SoundBuffer.SetCurrentPosition(sound1, 0)", "SoundBuffer.Play(sound1, 0, 0, 0x0)",
+        "SoundBuffer.SetCurrentPosition(sound1, 0)", "SoundBuffer.Play(sound1, 0, 0, 0)",
     };
     EXPECT_EQ(fake::Calls(), expected);
     buffer->Release();

@@ -26,9 +26,9 @@ TEST_F(MeshTest, LoadsTheCubeIntoDeviceBuffersWithOneSubsetPerMaterial)
               D3D_OK);
     // Reported first, then the buffers: 24 vertices of 32 bytes, 36 16-bit indices.
     EXPECT_EQ(CallsFrom(0), (std::vector<std::string>{
-                                "D3DXLoadMeshFromXA(\"" + file + "\", 272)",
-                                "CreateVertexBuffer(768, 0, 0x112, 2)",
-                                "CreateIndexBuffer(72, 0, 101, 2)",
+                                "D3DXLoadMeshFromXA(\"" + file + "\", SYSTEMMEM)",
+                                "CreateVertexBuffer(768, 0, XYZ|NORMAL|TEX1, SYSTEMMEM)",
+                                "CreateIndexBuffer(72, 0, INDEX16, SYSTEMMEM)",
                             }));
     EXPECT_EQ(mesh->GetNumVertices(), 24u);
     EXPECT_EQ(mesh->GetNumFaces(), 12u);
@@ -60,14 +60,14 @@ TEST_F(MeshTest, LoadsTheCubeIntoDeviceBuffersWithOneSubsetPerMaterial)
         EXPECT_EQ(mesh->DrawSubset(7), D3D_OK);  // no faces: nothing drawn
     }
     EXPECT_EQ(CallsFrom(before), (std::vector<std::string>{
-                                     "SetFVF(0x112)",
+                                     "SetFVF(XYZ|NORMAL|TEX1)",
                                      "SetStreamSource(0, vb1, 0, 32)",
                                      "SetIndices(ib1)",
-                                     "DrawIndexedPrimitive(4, 0, 0, 24, 18, 6)",
-                                     "SetFVF(0x112)",
+                                     "DrawIndexedPrimitive(TRIANGLELIST, 0, 0, 24, 18, 6)",
+                                     "SetFVF(XYZ|NORMAL|TEX1)",
                                      "SetStreamSource(0, vb1, 0, 32)",
                                      "SetIndices(ib1)",
-                                     "DrawIndexedPrimitive(4, 0, 0, 24, 18, 6)",
+                                     "DrawIndexedPrimitive(TRIANGLELIST, 0, 0, 24, 18, 6)",
                                  }));
     EXPECT_EQ(dynamic_cast<d3d9::MemoryVertexBuffer*>(vertices)->Version(), version);
 
@@ -97,8 +97,8 @@ TEST_F(MeshTest, VertexColoursAddDiffuseAndLargeOrAskedMeshesUse32BitIndices)
               D3D_OK);
     EXPECT_EQ(mesh->GetFVF(), DWORD(D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_DIFFUSE));
     EXPECT_EQ(count, 1u);  // the white material of a mesh without a list
-    EXPECT_EQ(CallsFrom(1), (std::vector<std::string>{"CreateVertexBuffer(84, 0, 0x52, 1)",
-                                                      "CreateIndexBuffer(12, 0, 102, 1)"}));
+    EXPECT_EQ(CallsFrom(1), (std::vector<std::string>{"CreateVertexBuffer(84, 0, XYZ|NORMAL|DIFFUSE, MANAGED)",
+                                                      "CreateIndexBuffer(12, 0, INDEX32, MANAGED)"}));
     mesh->Release();
 }
 

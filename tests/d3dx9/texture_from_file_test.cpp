@@ -4,6 +4,7 @@
 #include <png.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "d3dx9.h"
 #include "d3dx9/picture_files.h"
@@ -62,7 +63,7 @@ protected:
 
 }  // namespace
 
-TEST_F(TextureFromFile, RecordHoldsEachCallWithItsArgumentsInDecimal)
+TEST_F(TextureFromFile, RecordHoldsEachCallWithItsArgumentsByName)
 {
     std::string sheet = SheetFile();
     fake::ClearCalls();
@@ -73,14 +74,14 @@ TEST_F(TextureFromFile, RecordHoldsEachCallWithItsArgumentsInDecimal)
     EXPECT_EQ(Load("./DATA/pic/none.bmp", D3DX_DEFAULT, D3DX_DEFAULT, 0), D3DERR_NOTAVAILABLE);
     std::vector<std::string> loads = fake::CallsStartingWith("D3DX");
     ASSERT_EQ(loads.size(), 3u);
-    EXPECT_EQ(loads[0],
-              "D3DXCreateTextureFromFileExA(\"" + sheet + "\", 640, 480, 1, 0, 0, 1, 1, 4294967295, 4278190080)");
+    EXPECT_EQ(loads[0], "D3DXCreateTextureFromFileExA(\"" + sheet +
+                            "\", 640, 480, 1, 0, UNKNOWN, MANAGED, NONE, DEFAULT, 0xFF000000)");
     EXPECT_EQ(loads[1], "D3DXCreateTextureFromFileA(\"" + sheet + "\")");
-    EXPECT_EQ(loads[2], "D3DXCreateTextureFromFileExA(\"./DATA/pic/none.bmp\", 4294967295, 4294967295, 1, 0, 0, "
-                        "1, 1, 4294967295, 0)");
+    EXPECT_EQ(loads[2], "D3DXCreateTextureFromFileExA(\"./DATA/pic/none.bmp\", DEFAULT, DEFAULT, 1, 0, UNKNOWN, "
+                        "MANAGED, NONE, DEFAULT, 0x0)");
     // The load comes first, then the texture it makes: the asked size, one level, 32-bit ARGB.
     EXPECT_EQ(fake::Calls()[0], loads[0]);
-    EXPECT_EQ(fake::Calls()[1], "CreateTexture(640, 480, 1, 0, 21, 1)");
+    EXPECT_EQ(fake::Calls()[1], "CreateTexture(640, 480, 1, 0, A8R8G8B8, MANAGED)");
 }
 
 TEST_F(TextureFromFile, ColourKeyClearsExactlyTheKeyColour)
@@ -164,6 +165,20 @@ TEST_F(TextureFromFile, FailuresLeaveNoTexture)
     EXPECT_EQ(D3DXCreateTextureFromFileA(nullptr, SheetFile().c_str(), &texture_), D3DERR_INVALIDCALL);
     EXPECT_EQ(texture_, nullptr);
     EXPECT_EQ(D3DXCreateTextureFromFileA(device_.Get(), SheetFile().c_str(), nullptr), D3DERR_INVALIDCALL);
+}
+
+TEST_F(TextureFromFile, BackslashesInANameSeparateFolders)
+{
+    // As a model written on Windows names its texture, misc\env2.bmp.
+    const std::filesystem::path sheet = SheetFile();
+    std::filesystem::create_directories(sheet.parent_path() / "misc");
+    std::filesystem::copy_file(sheet, sheet.parent_path() / "misc" / "env2.bmp",
+                               std::filesystem::copy_options::overwrite_existing);
+    ASSERT_EQ(Load(sheet.parent_path().string() + "\\misc\\env2.bmp", 0, 0, 0), D3D_OK);
+    UINT width = 0, height = 0;
+    Texels(&width, &height);
+    EXPECT_EQ(width, 3u);
+    EXPECT_EQ(height, 2u);
 }
 
 TEST_F(TextureFromFile, GameSheetsLoadAtTheirSizesWithBlackKeyedOut)

@@ -4,59 +4,26 @@
 # Usage: start_and_quit.sh BUILD-FOLDER
 set -euo pipefail
 build=$(cd "$1" && pwd)
-here=$(cd "$(dirname "$0")" && pwd)
-log=$(mktemp)
+source "$(dirname "$0")/virtual_display.sh"
 
-display=":$((100 + $$ % 800))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -f "$log"' EXIT
-export DISPLAY=$display SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
-if ldd "$build/veltrane" | grep -q libasan; then
-  # See keep_libraries_loaded.c.
-  export LD_PRELOAD="$build/tests/libkeep_libraries_loaded.so"
-  export ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0"
-  export LSAN_OPTIONS="suppressions=$here/system-leaks.supp:print_suppressions=0"
-fi
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-# Waits for a top-level window of exactly that name and prints its id. (xwininfo reads
-# UTF-8 names, which xdotool's name search misses.)
-find_window() {
-  for _ in $(seq 300); do
-    id=$(xwininfo -root -tree | awk -v name="\"$1\":" '$2 == name { print $1; exit }')
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  echo "no window named $1" >&2
-  return 1
-}
-
-cd "$build"
-mkdir -p screens
-./veltrane >"$log" 2>&1 &
-game=$!
-
-question=$(find_window "スクリーン設定")
-xdotool windowfocus --sync "$question" key Escape   # Escape answers No: window mode
-
-window=$(find_window "Veltrane")
+start_display
+start_game "$build"
+answer_question Escape                              # No: window mode
 sleep 2                                             # some frames of the title
-kill -0 $game                                       # still running
+kill -0 "$game"                                     # still running
 width=$(xwininfo -id "$window" | awk '/Width:/ { print $2 }')
 if [ "$width" -ne 640 ]; then
   echo "the window is $width pixels wide: the answer No should have given a 640-pixel window"
   exit 1
 fi
+mkdir -p "$build/screens"
 import -window root "$build/screens/e2e-title.png" 2>/dev/null || true
 xdotool windowfocus --sync "$window" key Escape
 
-status=0
-for _ in $(seq 300); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
-wait $game || status=$?
-cat "$log"
-if [ $status -ne 0 ]; then
-  echo "the game ended with exit code $status"
+await_game 30
+cat "$game_log"
+if [ "$game_status" -ne 0 ]; then
+  echo "the game ended with exit code $game_status"
   exit 1
 fi
 echo "the game started, ran and quit with exit code 0"

@@ -81,8 +81,10 @@ TEST_F(FakeDirect3DTest, ScriptedCreateDeviceAttemptFailsAndTheNextSucceeds)
     ASSERT_NE(device_, nullptr);
     EXPECT_EQ(fake::CallsStartingWith("CreateDevice("),
               (std::vector<std::string>{
-                  "CreateDevice(0, 1, null, 0x40, {640, 480, 22, 0, 0, 0, 2, null, 1, 1, 80, 0x1, 0, 0})",
-                  "CreateDevice(0, 1, null, 0x20, {640, 480, 22, 0, 0, 0, 2, null, 1, 1, 80, 0x1, 0, 0})"}));
+                  "CreateDevice(0, HAL, null, HARDWARE_VERTEXPROCESSING, {640, 480, X8R8G8B8, 0, NONE, 0, FLIP, null, "
+                  "TRUE, TRUE, D16, LOCKABLE_BACKBUFFER, 0, DEFAULT})",
+                  "CreateDevice(0, HAL, null, SOFTWARE_VERTEXPROCESSING, {640, 480, X8R8G8B8, 0, NONE, 0, FLIP, null, "
+                  "TRUE, TRUE, D16, LOCKABLE_BACKBUFFER, 0, DEFAULT})"}));
     EXPECT_TRUE(fake::Device().created);
     EXPECT_EQ(fake::Device().params.AutoDepthStencilFormat, D3DFMT_D16);
 }
@@ -110,7 +112,7 @@ TEST_F(FakeDirect3DTest, BeginSceneAndPresentFailInTheirScriptedFrames)
     EXPECT_EQ(presented, (std::vector<bool>{false, true, false, true}));
     EXPECT_EQ(fake::Frame(), 4);
     EXPECT_EQ(fake::CallsStartingWith("Present(").front(), "Present(null, null, null, null)");
-    EXPECT_EQ(fake::CallsStartingWith("Clear(").front(), "Clear(0, null, 0x3, 0xFF000000, 1, 0)");
+    EXPECT_EQ(fake::CallsStartingWith("Clear(").front(), "Clear(0, null, TARGET|ZBUFFER, 0xFF000000, 1, 0)");
 
     fake::FailEveryPresent();
     bool sceneDrawn = false;
@@ -161,7 +163,7 @@ TEST_F(FakeDirect3DTest, StateReadsDefaultsUntilSetAndKeepsTheLastValue)
     EXPECT_EQ(value, DWORD(D3DCULL_NONE));
     EXPECT_EQ(state.StageState(0, D3DTSS_ALPHAOP), DWORD(D3DTOP_MODULATE));
     EXPECT_EQ(state.SamplerState(0, D3DSAMP_MINFILTER), DWORD(D3DTEXF_LINEAR));
-    EXPECT_EQ(fake::Calls().back(), "SetFVF(0x142)");
+    EXPECT_EQ(fake::Calls().back(), "SetFVF(XYZ|DIFFUSE|TEX1)");
 
     D3DMATRIX world = state.Transform(D3DTS_WORLD);
     EXPECT_EQ(world._11, 1.0f);
@@ -170,7 +172,7 @@ TEST_F(FakeDirect3DTest, StateReadsDefaultsUntilSetAndKeepsTheLastValue)
     device_->SetTransform(D3DTS_WORLD, &world);
     EXPECT_EQ(state.Transform(D3DTS_WORLD)._41, 5.0f);
     EXPECT_EQ(state.Transform(D3DTS_VIEW)._41, 0.0f);
-    EXPECT_EQ(fake::Calls().back(), "SetTransform(256)");
+    EXPECT_EQ(fake::Calls().back(), "SetTransform(WORLD)");
 }
 
 TEST_F(FakeDirect3DTest, LightAndMaterialAreRecordedAndKept)
@@ -187,7 +189,7 @@ TEST_F(FakeDirect3DTest, LightAndMaterialAreRecordedAndKept)
     material.Ambient = {0.1f, 0.2f, 0.3f, 1.0f};
     material.Power = 8.0f;
     device_->SetMaterial(&material);
-    EXPECT_EQ(fake::CallsStartingWith("SetLight(")[0], "SetLight(0, 3, {1, 0.5, 0.25, 1}, {0, -1, 0.5})");
+    EXPECT_EQ(fake::CallsStartingWith("SetLight(")[0], "SetLight(0, DIRECTIONAL, {1, 0.5, 0.25, 1}, {0, -1, 0.5})");
     EXPECT_EQ(fake::Calls().back(), "SetMaterial({0.5, 0.5, 0.5, 1}, {0.1, 0.2, 0.3, 1}, 8)");
     EXPECT_TRUE(fake::Device().lightsEnabled.at(0));
     EXPECT_EQ(fake::Device().material.Ambient.g, 0.2f);
@@ -240,10 +242,11 @@ TEST_F(FakeDirect3DTest, BuffersAndDrawsAreRecorded)
     vertices->Release();
     indices->Release();
     std::vector<std::string> draws(fake::Calls().end() - 7, fake::Calls().end());
-    EXPECT_EQ(draws, (std::vector<std::string>{"CreateIndexBuffer(12, 0, 101, 1)", "SetStreamSource(0, vb1, 0, 32)",
-                                               "SetIndices(ib1)", "DrawIndexedPrimitive(4, 0, 0, 3, 0, 2)",
-                                               "DrawPrimitiveUP(5, 2, 24)", "VertexBuffer.Release(vb1)",
-                                               "IndexBuffer.Release(ib1)"}));
+    EXPECT_EQ(draws,
+              (std::vector<std::string>{"CreateIndexBuffer(12, 0, INDEX16, MANAGED)", "SetStreamSource(0, vb1, 0, 32)",
+                                        "SetIndices(ib1)", "DrawIndexedPrimitive(TRIANGLELIST, 0, 0, 3, 0, 2)",
+                                        "DrawPrimitiveUP(TRIANGLESTRIP, 2, 24)", "VertexBuffer.Release(vb1)",
+                                        "IndexBuffer.Release(ib1)"}));
     ASSERT_EQ(fake::Device().lastVertices.size(), sizeof quad);
     EXPECT_EQ(std::memcmp(fake::Device().lastVertices.data(), quad, sizeof quad), 0);
     EXPECT_EQ(fake::Live().vertexBuffers + fake::Live().indexBuffers, 0);

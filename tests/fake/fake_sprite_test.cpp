@@ -6,7 +6,6 @@
 #include "fake/fake.h"
 #include "fake/fake_d3d9.h"
 #include "fake/fake_sprite.h"
-#include "load_observer.h"
 
 namespace {
 
@@ -91,8 +90,17 @@ TEST_F(FakeSpriteTest, ReleaseIsRecordedAndFrees)
 
 TEST_F(FakeSpriteTest, LoaderCallsJoinTheRecord)
 {
-    d3dx9::NotifyLoad("D3DXLoadMeshFromXA(\"./DATA/XFILE/jiki.x\", 272)");
-    EXPECT_EQ(fake::Calls().back(), "D3DXLoadMeshFromXA(\"./DATA/XFILE/jiki.x\", 272)");
+    ID3DXMesh* mesh = nullptr;
+    EXPECT_TRUE(FAILED(D3DXLoadMeshFromXA("none.x", D3DXMESH_SYSTEMMEM, device_, nullptr, nullptr, nullptr, nullptr,
+                                          &mesh)));
+    EXPECT_EQ(fake::Calls().back(), "D3DXLoadMeshFromXA(\"none.x\", SYSTEMMEM)");
+    IDirect3DTexture9* texture = nullptr;
+    EXPECT_TRUE(FAILED(D3DXCreateTextureFromFileExA(device_, "none.bmp", D3DX_DEFAULT, 512, 1, 0, D3DFMT_UNKNOWN,
+                                                    D3DPOOL_MANAGED, D3DX_FILTER_NONE, D3DX_DEFAULT, 0xFF000000,
+                                                    nullptr, nullptr, &texture)));
+    EXPECT_EQ(fake::Calls().back(),
+              "D3DXCreateTextureFromFileExA(\"none.bmp\", DEFAULT, 512, 1, 0, UNKNOWN, MANAGED, NONE, DEFAULT, "
+              "0xFF000000)");
 }
 
 }  // namespace

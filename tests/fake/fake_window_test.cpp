@@ -42,13 +42,13 @@ TEST_F(FakeWindowTest, RecordsTheWindowCallsWithTheirArguments)
     timeEndPeriod(1);
     PostQuitMessage(0);
     EXPECT_EQ(fake::Calls(), (std::vector<std::string>{
-                                 "RegisterClassA(\"Test Class\", 8, ptr)",
-                                 "CreateWindowExA(0, \"Test Class\", \"Title\", 0xCF0000, -2147483648, "
-                                 "-2147483648, 640, 480, null, null, null)",
-                                 "ShowWindow(ptr, 10)",
+                                 "RegisterClassA(\"Test Class\", DBLCLKS, ptr)",
+                                 "CreateWindowExA(0, \"Test Class\", \"Title\", OVERLAPPEDWINDOW, USEDEFAULT, "
+                                 "USEDEFAULT, 640, 480, null, null, null)",
+                                 "ShowWindow(ptr, SHOWDEFAULT)",
                                  "UpdateWindow(ptr)",
                                  "SetFocus(ptr)",
-                                 "ShowCursor(0)",
+                                 "ShowCursor(FALSE)",
                                  "Sleep(16)",
                                  "timeBeginPeriod(1)",
                                  "timeEndPeriod(1)",
@@ -75,7 +75,7 @@ TEST_F(FakeWindowTest, MessageBoxesAnswerInOrderThenByTheirButtons)
     EXPECT_EQ(MessageBoxA(nullptr, "no device", "ERROR", MB_ICONHAND), IDCANCEL);
     EXPECT_EQ(MessageBoxA(window, "again?", "screen", MB_YESNO), IDNO);
     EXPECT_EQ(MessageBoxA(window, "caution", "", MB_OK), IDOK);
-    EXPECT_EQ(fake::CallsStartingWith("MessageBoxA(")[1], "MessageBoxA(null, \"no device\", \"ERROR\", 16)");
+    EXPECT_EQ(fake::CallsStartingWith("MessageBoxA(")[1], "MessageBoxA(null, \"no device\", \"ERROR\", ICONHAND)");
 }
 
 TEST_F(FakeWindowTest, MessageCallsAreCountedAndRecordedOnlyWhenAsked)
@@ -91,9 +91,9 @@ TEST_F(FakeWindowTest, MessageCallsAreCountedAndRecordedOnlyWhenAsked)
     GetMessageA(&msg, nullptr, 0, 0);
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
-    EXPECT_EQ(fake::Calls(), (std::vector<std::string>{"PeekMessageA(null, 0, 0, 0)", "GetMessageA(null, 0, 0)",
-                                                       "TranslateMessage(256)", "DispatchMessageA(256, 32, 1)",
-                                                       "DefWindowProcA(ptr, 256, 32, 1)"}));
+    EXPECT_EQ(fake::Calls(), (std::vector<std::string>{"PeekMessageA(null, 0, 0, NOREMOVE)", "GetMessageA(null, 0, 0)",
+                                                       "TranslateMessage(KEYDOWN)", "DispatchMessageA(KEYDOWN, 32, 1)",
+                                                       "DefWindowProcA(ptr, KEYDOWN, 32, 1)"}));
     const fake::MessageCallCounts& counts = fake::MessageCalls();
     EXPECT_EQ(counts.peek, 2);
     EXPECT_EQ(counts.get, 1);

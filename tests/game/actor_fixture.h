@@ -20,11 +20,13 @@
 #include "game/player_control.h"
 #include "graphics/effects.h"
 #include "input/joystick.h"
+#include "support/game_state.h"
 
 class ActorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        game_state::ResetToStart();
         g_d3d = Direct3DCreate9(D3D_SDK_VERSION);
         D3DPRESENT_PARAMETERS params = {};
         ASSERT_EQ(g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING, &params,
@@ -34,11 +36,7 @@ protected:
         g_sndShot = new fake::FakeSoundBuffer("shot", desc);
         g_sndDamage = new fake::FakeSoundBuffer("damage", desc);
         g_sndEnemyDie = new fake::FakeSoundBuffer("enemydie", desc);
-        g_world = GameWorld();
         g_world.player.colour[3] = 1.0f;
-        g_fireLatch = g_autoFireCounter = g_missilePhase = g_missileReturnWait = g_laserActive = 0;
-        g_energy = 0;
-        for (int32_t& slot : g_explosionActive) slot = 0;
         fake::ClearCalls();
     }
 
@@ -49,6 +47,7 @@ protected:
         for (IDirectSoundBuffer** sound : {&g_sndShot, &g_sndDamage, &g_sndEnemyDie}) Release(*sound);
         Release(g_device);
         Release(g_d3d);
+        game_state::ResetToStart();
     }
 
     static void Controller()

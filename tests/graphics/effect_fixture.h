@@ -95,11 +95,6 @@ protected:
         return object;
     }
 
-    static std::string RenderState(D3DRENDERSTATETYPE state, DWORD value)
-    {
-        return fake::Call("SetRenderState", state, value);
-    }
-
     fake::Installed installed_;
     DrawKeepingDevice* device_ = nullptr;
 };

@@ -67,14 +67,14 @@ TEST_F(ExplosionsTest, StatesChangeAndComeBackWithNothingToDraw)
 {
     DrawExplosions(g_explosionQuads, At(0, 0, 0));
     EXPECT_EQ(fake::Calls(), (std::vector<std::string>{
-                                 RenderState(D3DRS_LIGHTING, FALSE),
-                                 fake::Call("SetTexture", 0, fake::Label{"game"}),
-                                 fake::Call("SetFVF", fake::Hex{0x142}),
-                                 RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
-                                 RenderState(D3DRS_DESTBLEND, D3DBLEND_DESTALPHA),
-                                 RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
-                                 RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA),
-                                 RenderState(D3DRS_LIGHTING, TRUE),
+                                 "SetRenderState(LIGHTING, FALSE)",
+                                 "SetTexture(0, game)",
+                                 "SetFVF(XYZ|DIFFUSE|TEX1)",
+                                 "SetRenderState(SRCBLEND, SRCALPHA)",
+                                 "SetRenderState(DESTBLEND, DESTALPHA)",
+                                 "SetRenderState(SRCBLEND, SRCALPHA)",
+                                 "SetRenderState(DESTBLEND, INVSRCALPHA)",
+                                 "SetRenderState(LIGHTING, TRUE)",
                              }));
 }
 

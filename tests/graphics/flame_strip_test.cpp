@@ -42,8 +42,7 @@ TEST_F(FlameStripTest, DrawnTwoUnitsUnderTheCraftWithTheGlowAndRestored)
     EXPECT_EQ(draw.destBlend, DWORD(D3DBLEND_DESTALPHA));
     EXPECT_EQ(draw.texture, "game");
     EXPECT_EQ(draw.fvf, 0x142u);
-    const std::vector<std::string> after = {RenderState(D3DRS_SRCBLEND, D3DBLEND_SRCALPHA),
-                                            RenderState(D3DRS_DESTBLEND, D3DBLEND_INVSRCALPHA),
-                                            RenderState(D3DRS_LIGHTING, TRUE)};
+    const std::vector<std::string> after = {"SetRenderState(SRCBLEND, SRCALPHA)",
+                                            "SetRenderState(DESTBLEND, INVSRCALPHA)", "SetRenderState(LIGHTING, TRUE)"};
     EXPECT_EQ(std::vector<std::string>(fake::Calls().end() - 3, fake::Calls().end()), after);
 }

@@ -103,7 +103,7 @@ TEST_F(ModelsTest, LoadModelCopiesTheStartValuesAndLightsAmbientLikeDiffuse)
     EXPECT_EQ(model.textures[1], nullptr);
     EXPECT_EQ(model.textures[2], nullptr);
     EXPECT_EQ(fake::CallsStartingWith("D3DX"),
-              (std::vector<std::string>{"D3DXLoadMeshFromXA(\"models/cube.x\", 272)",
+              (std::vector<std::string>{"D3DXLoadMeshFromXA(\"models/cube.x\", SYSTEMMEM)",
                                         "D3DXCreateTextureFromFileA(\"pics/hull.bmp\")",
                                         "D3DXCreateTextureFromFileA(\"pics/missing.png\")"}));
     EXPECT_TRUE(fake::CallsStartingWith("MessageBoxA").empty());
@@ -114,7 +114,7 @@ TEST_F(ModelsTest, AMissingFileIsReportedAndLeavesNothingToMeasureOrDraw)
     GameObject& model = Owner();
     const float colour[4] = {1, 1, 1, 1};
     EXPECT_EQ(Load(model, "./DATA/XFILE/nothere.x", {0, 0, 0}, {-90, 0, 0}, {1, 1, 1}, colour), E_FAIL);
-    const std::string box = "MessageBoxA(null, \"Xファイルの読み込みに失敗しました\", \"./DATA/XFILE/nothere.x\", 0)";
+    const std::string box = "MessageBoxA(null, \"Xファイルの読み込みに失敗しました\", \"./DATA/XFILE/nothere.x\", OK)";
     EXPECT_EQ(fake::CallsStartingWith("MessageBoxA"), std::vector<std::string>{box});
     EXPECT_EQ(model.mesh, nullptr);
     EXPECT_EQ(model.materials, nullptr);
@@ -194,8 +194,9 @@ TEST_F(ModelsTest, DrawModelScalesThenTurnsThenMoves)
 
     // One white-less light in the object's colour, then each subset with that colour.
     EXPECT_EQ(std::vector<std::string>(fake::Calls().begin(), fake::Calls().begin() + 4),
-              (std::vector<std::string>{"SetTransform(256)", "SetTransform(3)",
-                                        "SetLight(0, 3, {0.5, 0.25, 1, 0}, {-1, 0, 0})", "LightEnable(0, 1)"}));
+              (std::vector<std::string>{"SetTransform(WORLD)", "SetTransform(PROJECTION)",
+                                        "SetLight(0, DIRECTIONAL, {0.5, 0.25, 1, 0}, {-1, 0, 0})",
+                                        "LightEnable(0, TRUE)"}));
     EXPECT_EQ(fake::CallsStartingWith("SetMaterial"),
               (std::vector<std::string>{"SetMaterial({0.5, 0.25, 1, 0.4}, {0.2, 0.4, 0.6, 1}, 120)",
                                         "SetMaterial({0.5, 0.25, 1, 0.4}, {1, 1, 1, 0.5}, 120)",
@@ -204,9 +205,9 @@ TEST_F(ModelsTest, DrawModelScalesThenTurnsThenMoves)
               (std::vector<std::string>{"SetTexture(0, " + fake::TextureLabel(craft.textures[0]) + ")",
                                         "SetTexture(0, null)", "SetTexture(0, null)"}));
     EXPECT_EQ(fake::CallsStartingWith("DrawIndexedPrimitive"),
-              (std::vector<std::string>{"DrawIndexedPrimitive(4, 0, 0, 24, 0, 4)",
-                                        "DrawIndexedPrimitive(4, 0, 0, 24, 12, 4)",
-                                        "DrawIndexedPrimitive(4, 0, 0, 24, 24, 4)"}));
+              (std::vector<std::string>{"DrawIndexedPrimitive(TRIANGLELIST, 0, 0, 24, 0, 4)",
+                                        "DrawIndexedPrimitive(TRIANGLELIST, 0, 0, 24, 12, 4)",
+                                        "DrawIndexedPrimitive(TRIANGLELIST, 0, 0, 24, 24, 4)"}));
     // Nothing is restored: the last subset's material and texture stay set.
     EXPECT_EQ(fake::Device().material.Ambient.r, 0.5f);
     EXPECT_EQ(fake::Device().Texture(0), "null");
@@ -234,8 +235,8 @@ TEST_F(ModelsTest, CopiesOfOneTemplateDrawInTheirOwnColours)
         EXPECT_EQ(materials[3 + i].rfind("SetMaterial({0, 0, 1, 1}", 0), 0u) << materials[3 + i];
     }
     std::vector<std::string> lights = fake::CallsStartingWith("SetLight");
-    EXPECT_EQ(lights, (std::vector<std::string>{"SetLight(0, 3, {1, 0, 0, 0}, {-1, 0, 0})",
-                                                "SetLight(0, 3, {0, 0, 1, 0}, {-1, 0, 0})"}));
+    EXPECT_EQ(lights, (std::vector<std::string>{"SetLight(0, DIRECTIONAL, {1, 0, 0, 0}, {-1, 0, 0})",
+                                                "SetLight(0, DIRECTIONAL, {0, 0, 1, 0}, {-1, 0, 0})"}));
     // They share the template's array, which keeps the colour drawn last.
     EXPECT_EQ(red.materials, enemyTemplate.materials);
     EXPECT_EQ(enemyTemplate.materials[0].Diffuse.b, 1.0f);

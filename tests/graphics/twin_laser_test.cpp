@@ -83,9 +83,9 @@ TEST_F(TwinLaserTest, TwoBeamsEitherSideOfTheCraftUnderTheStandingBlend)
         EXPECT_EQ(draws[beam].texture, "game");
         EXPECT_EQ(draws[beam].vertices[0].uv, g_laserQuad[0].uv);
     }
-    EXPECT_TRUE(fake::CallsStartingWith("SetRenderState(" + std::to_string(D3DRS_SRCBLEND)).empty());
-    EXPECT_TRUE(fake::CallsStartingWith("SetRenderState(" + std::to_string(D3DRS_DESTBLEND)).empty());
-    EXPECT_EQ(fake::Calls().back(), RenderState(D3DRS_LIGHTING, TRUE));
+    EXPECT_TRUE(fake::CallsStartingWith("SetRenderState(SRCBLEND,").empty());
+    EXPECT_TRUE(fake::CallsStartingWith("SetRenderState(DESTBLEND,").empty());
+    EXPECT_EQ(fake::Calls().back(), "SetRenderState(LIGHTING, TRUE)");
     // The x of the corners never change; only the heights do.
     EXPECT_EQ(g_laserQuad[2].position.x, 0.1f);
     EXPECT_EQ(g_laserQuad[0].position.y, 0.5f);

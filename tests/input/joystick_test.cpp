@@ -33,7 +33,7 @@ protected:
         SetFocus(window_);
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
-        dinput::UseSdlJoysticks();
+        dinput::SetDirectInputFactory(dinput::CreateSdlDirectInput);
         g_joystickPresent = 0;
         fake::ClearCalls();
     }
@@ -139,18 +139,18 @@ TEST_F(JoystickTest, AControllerWithoutCapabilitiesIsSkipped)
     EXPECT_EQ(g_joystickPresent, 1);
     const std::vector<std::string> expected = {
         "DirectInput8Create()",
-        "DirectInput.EnumDevices(4, 0)",
+        "DirectInput.EnumDevices(GAMECTRL, ALLDEVICES)",
         "DirectInput.CreateDevice(0)",
         "Joystick.GetCapabilities(\"broken\", 44)",
         "Joystick.Release(\"broken\")",
         "DirectInput.CreateDevice(1)",
         "Joystick.GetCapabilities(\"good\", 44)",
         "Joystick.SetDataFormat(\"c_dfDIJoystick\")",
-        "Joystick.SetCooperativeLevel(ptr, 6)",
-        "Joystick.EnumObjects(\"good\", 3)",
-        "Joystick.SetProperty(RANGE)(24, 16, 2, 2, -1000, 1000)",
-        "Joystick.SetProperty(RANGE)(24, 16, 258, 2, -1000, 1000)",
-        "Joystick.SetProperty(AXISMODE)(20, 16, 0, 0, 0)",
+        "Joystick.SetCooperativeLevel(ptr, NONEXCLUSIVE|FOREGROUND)",
+        "Joystick.EnumObjects(\"good\", AXIS)",
+        "Joystick.SetProperty(RANGE)(24, 16, 2, BYID, -1000, 1000)",
+        "Joystick.SetProperty(RANGE)(24, 16, 258, BYID, -1000, 1000)",
+        "Joystick.SetProperty(AXISMODE)(20, 16, 0, DEVICE, ABS)",
         "Joystick.Poll(\"good\")",
         "Joystick.Acquire(\"good\")",
     };

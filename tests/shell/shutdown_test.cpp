@@ -103,7 +103,7 @@ TEST_F(StartupTest, TheTitleStartsItsTuneLoopingWithoutStoppingAnother)
     EXPECT_LT(timer, played);
     EXPECT_LT(played, firstFrame);
     EXPECT_EQ(fake::CallsStartingWith("Segment.SetRepeats"),
-              std::vector<std::string>{"Segment.SetRepeats(segment1, 4294967295)"});
+              std::vector<std::string>{"Segment.SetRepeats(segment1, REPEAT_INFINITE)"});
     EXPECT_EQ(fake::CallsStartingWith("Performance.StopEx"),
               std::vector<std::string>{"Performance.StopEx(performance1, segment1, 0, 0x0)"})
         << "only the shutdown stops it";

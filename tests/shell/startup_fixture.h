@@ -17,23 +17,21 @@
 #include "input/joystick.h"
 #include "shell/main_loop.h"
 #include "shell/startup.h"
+#include "support/game_state.h"
 
 class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         fake::Install();
-        g_joystickPresent = 0;  // as in a program that has not run; nothing else clears it
+        game_state::ResetToStart();
     }
 
     void TearDown() override
     {
         // A start-up that returned 0 skipped the shutdown: release what it made.
         Cleanup();
-        g_hWnd = nullptr;
-        g_hInstance = nullptr;
-        g_sceneFunc = nullptr;
-        g_presentParams = {};
+        game_state::ResetToStart();
         fake::Uninstall();
     }
 

@@ -13,14 +13,15 @@ const char kHardwareCaution[] = "ﾊｰﾄﾞｳｪｱでのﾃﾞﾊﾞｲｽ�
 const char kSoftwareCaution[] =
     "ｿﾌﾄｳｪｱでのﾃﾞﾊﾞｲｽの作成に失敗しました。\nさらに処理速度が低下する恐れがあります。";
 
-std::string Box(const char* owner, const std::string& text, const std::string& caption, int type)
+std::string Box(const char* owner, const std::string& text, const std::string& caption, const char* type)
 {
-    return fake::Call("MessageBoxA", fake::Label{owner}, text, caption, type);
+    return fake::Call("MessageBoxA", fake::Label{owner}, text, caption, fake::Label{type});
 }
 
 std::string Texture(const char* file, int width, int height)
 {
-    return fake::Call("D3DXCreateTextureFromFileExA", file, width, height, 1, 0, 0, 1, 1, 4294967295u, 4278190080u);
+    return fake::Call("D3DXCreateTextureFromFileExA", file, width, height, 1, 0, fake::Label{"UNKNOWN"},
+                      fake::Label{"MANAGED"}, fake::Label{"NONE"}, fake::Label{"DEFAULT"}, fake::Hex{0xFF000000});
 }
 
 // Everything from the Direct3D object to the timer, as a window-mode start-up makes it.
@@ -36,28 +37,35 @@ std::vector<std::string> DeviceToTimer(const std::string& createDevice)
         Texture("./DATA/pic/game.bmp", 1024, 512),
         Texture("./DATA/pic/ABC012.bmp", 512, 512),
         Texture("./DATA/pic/endscr.bmp", 512, 1024),
-        "SetRenderState(7, 1)",
-        "SetRenderState(14, 1)",
-        "SetRenderState(27, 1)",
-        "SetRenderState(19, 5)",
-        "SetRenderState(20, 6)",
-        "SetTextureStageState(0, 4, 4)",
-        "SetTextureStageState(0, 5, 2)",
-        "SetTextureStageState(0, 6, 0)",
-        "SetTextureStageState(0, 1, 4)",
-        "SetRenderState(22, 1)",
-        "SetSamplerState(0, 7, 2)",
-        "SetSamplerState(0, 6, 2)",
-        "SetSamplerState(0, 5, 2)",
-        "SetRenderState(137, 1)",
-        "SetFVF(0x142)",
+        "SetRenderState(ZENABLE, TRUE)",
+        "SetRenderState(ZWRITEENABLE, TRUE)",
+        "SetRenderState(ALPHABLENDENABLE, TRUE)",
+        "SetRenderState(SRCBLEND, SRCALPHA)",
+        "SetRenderState(DESTBLEND, INVSRCALPHA)",
+        "SetTextureStageState(0, ALPHAOP, MODULATE)",
+        "SetTextureStageState(0, ALPHAARG1, TEXTURE)",
+        "SetTextureStageState(0, ALPHAARG2, DIFFUSE)",
+        "SetTextureStageState(0, COLOROP, MODULATE)",
+        "SetRenderState(CULLMODE, NONE)",
+        "SetSamplerState(0, MIPFILTER, LINEAR)",
+        "SetSamplerState(0, MINFILTER, LINEAR)",
+        "SetSamplerState(0, MAGFILTER, LINEAR)",
+        "SetRenderState(LIGHTING, TRUE)",
+        "SetFVF(XYZ|DIFFUSE|TEX1)",
         "DirectInput8Create()",
-        "DirectInput.EnumDevices(4, 0)",
+        "DirectInput.EnumDevices(GAMECTRL, ALLDEVICES)",
         "timeBeginPeriod(1)",
     };
 }
 
-const char kWindowedDevice[] = "CreateDevice(0, 1, ptr, 0x40, {640, 480, 22, 0, 0, 0, 2, null, 1, 1, 80, 0x1, 0, 0})";
+// The CreateDevice line of one attempt, with the parameters the start-up fills in.
+std::string Device(const char* type, const char* vertexProcessing, const char* format = "X8R8G8B8",
+                   const char* windowed = "TRUE")
+{
+    return std::string("CreateDevice(0, ") + type + ", ptr, " + vertexProcessing + ", {640, 480, " + format +
+           ", 0, NONE, 0, FLIP, null, " + windowed + ", TRUE, D16, LOCKABLE_BACKBUFFER, 0, DEFAULT})";
+}
+const std::string kWindowedDevice = Device("HAL", "HARDWARE_VERTEXPROCESSING");
 
 std::vector<std::string> Slice(const std::vector<std::string>& calls, const std::string& from, const std::string& to)
 {
@@ -72,16 +80,16 @@ TEST_F(StartupTest, WindowModeMakesEverythingInOrder)
     const std::vector<std::string> calls = Outline();
 
     const std::vector<std::string> window = {
-        "RegisterClassA(\"Generic Game SDK Window\", 8, ptr)",
-        "CreateWindowExA(0, \"Generic Game SDK Window\", \"Veltrane\", 0xCF0000, -2147483648, -2147483648, 640, "
-        "480, null, null, ptr)",
-        Box("ptr", kQuestion, "スクリーン設定", MB_YESNO),
-        "ShowWindow(ptr, 10)",
+        "RegisterClassA(\"Generic Game SDK Window\", DBLCLKS, ptr)",
+        "CreateWindowExA(0, \"Generic Game SDK Window\", \"Veltrane\", OVERLAPPEDWINDOW, USEDEFAULT, USEDEFAULT, "
+        "640, 480, null, null, ptr)",
+        Box("ptr", kQuestion, "スクリーン設定", "YESNO"),
+        "ShowWindow(ptr, SHOWDEFAULT)",
         "UpdateWindow(ptr)",
         "SetFocus(ptr)",
         "DirectSoundCreate8(null, null)",
-        "DirectSound.SetCooperativeLevel(ptr, 2)",
-        "DirectSound.CreateSoundBuffer({40, 0x81, 0, 0}, null, null)",
+        "DirectSound.SetCooperativeLevel(ptr, PRIORITY)",
+        "DirectSound.CreateSoundBuffer({40, PRIMARYBUFFER|CTRLVOLUME, 0, 0}, null, null)",
     };
     ASSERT_GE(calls.size(), window.size());
     EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + window.size()), window);
@@ -105,7 +113,8 @@ TEST_F(StartupTest, WindowModeMakesEverythingInOrder)
 TEST_F(StartupTest, TheSevenEffectsLoadInOrderWithTheirVolumes)
 {
     RunGame();
-    const std::vector<std::string> effects = fake::CallsStartingWith("DirectSound.CreateSoundBuffer({40, 0x58080");
+    const std::vector<std::string> effects = fake::CallsStartingWith(
+        "DirectSound.CreateSoundBuffer({40, CTRLVOLUME|GLOBALFOCUS|GETCURRENTPOSITION2|LOCDEFER, ");
     EXPECT_EQ(effects.size(), 7u);
     const std::vector<std::string> volumes = {
         "SoundBuffer.SetVolume(sound1, -1400)", "SoundBuffer.SetVolume(sound2, -1000)",
@@ -116,7 +125,8 @@ TEST_F(StartupTest, TheSevenEffectsLoadInOrderWithTheirVolumes)
     EXPECT_EQ(fake::CallsStartingWith("SoundBuffer.SetVolume"), volumes);
     // Between the primary buffer and the Direct3D object.
     const std::vector<std::string> calls = Outline();
-    auto primary = std::find(calls.begin(), calls.end(), "DirectSound.CreateSoundBuffer({40, 0x81, 0, 0}, null, null)");
+    auto primary = std::find(calls.begin(), calls.end(),
+                             "DirectSound.CreateSoundBuffer({40, PRIMARYBUFFER|CTRLVOLUME, 0, 0}, null, null)");
     auto direct3d = std::find(calls.begin(), calls.end(), "Direct3DCreate9(31)");
     auto lastVolume = std::find(calls.begin(), calls.end(), volumes.back());
     EXPECT_LT(primary, lastVolume);
@@ -149,11 +159,11 @@ TEST_F(StartupTest, FullScreenHidesTheCursorAndAsksForX8R8G8B8)
     fake::SetDisplayMode({1280, 1024, 75, D3DFMT_R5G6B5});
     RunGame();
     const std::vector<std::string> calls = Outline();
-    const std::vector<std::string> shown = {"ShowWindow(ptr, 10)", "UpdateWindow(ptr)", "SetFocus(ptr)",
-                                            "ShowCursor(0)", "DirectSoundCreate8(null, null)"};
-    EXPECT_EQ(Slice(calls, "ShowWindow(ptr, 10)", "DirectSoundCreate8(null, null)"), shown);
+    const std::vector<std::string> shown = {"ShowWindow(ptr, SHOWDEFAULT)", "UpdateWindow(ptr)", "SetFocus(ptr)",
+                                            "ShowCursor(FALSE)", "DirectSoundCreate8(null, null)"};
+    EXPECT_EQ(Slice(calls, "ShowWindow(ptr, SHOWDEFAULT)", "DirectSoundCreate8(null, null)"), shown);
     EXPECT_FALSE(Called("GetAdapterDisplayMode"));
-    EXPECT_TRUE(Called("CreateDevice(0, 1, ptr, 0x40, {640, 480, 22, 0, 0, 0, 2, null, 0, 1, 80, 0x1, 0, 0})"));
+    EXPECT_TRUE(Called(Device("HAL", "HARDWARE_VERTEXPROCESSING", "X8R8G8B8", "FALSE")));
     EXPECT_EQ(g_presentParams.Windowed, FALSE);
     EXPECT_EQ(g_presentParams.BackBufferFormat, D3DFMT_X8R8G8B8);
 }
@@ -162,7 +172,7 @@ TEST_F(StartupTest, WindowModeTakesTheDesktopFormat)
 {
     fake::SetDisplayMode({1280, 1024, 75, D3DFMT_R5G6B5});
     RunGame();
-    EXPECT_TRUE(Called("CreateDevice(0, 1, ptr, 0x40, {640, 480, 23, 0, 0, 0, 2, null, 1, 1, 80, 0x1, 0, 0})"));
+    EXPECT_TRUE(Called(Device("HAL", "HARDWARE_VERTEXPROCESSING", "R5G6B5")));
     EXPECT_EQ(fake::WindowSystem().CursorCount(), 0);
 }
 
@@ -171,9 +181,9 @@ TEST_F(StartupTest, NoWindowEndsAtOnceWithoutAMessage)
     fake::FailCreateWindow();
     EXPECT_EQ(RunGame(), 0);
     const std::vector<std::string> expected = {
-        "RegisterClassA(\"Generic Game SDK Window\", 8, ptr)",
-        "CreateWindowExA(0, \"Generic Game SDK Window\", \"Veltrane\", 0xCF0000, -2147483648, -2147483648, 640, "
-        "480, null, null, ptr)",
+        "RegisterClassA(\"Generic Game SDK Window\", DBLCLKS, ptr)",
+        "CreateWindowExA(0, \"Generic Game SDK Window\", \"Veltrane\", OVERLAPPEDWINDOW, USEDEFAULT, USEDEFAULT, "
+        "640, 480, null, null, ptr)",
     };
     EXPECT_EQ(fake::Calls(), expected);
 }
@@ -183,7 +193,7 @@ TEST_F(StartupTest, NoDirectSoundEndsWithItsBoxAndNoShutdown)
     fake::SoundScripts().failDirectSoundCreate = true;
     EXPECT_EQ(RunGame(), 0);
     const std::vector<std::string> calls = fake::Calls();
-    EXPECT_EQ(calls.back(), Box("ptr", "DirectSound オブジェクトの作成に失敗しました。", "", MB_ICONHAND));
+    EXPECT_EQ(calls.back(), Box("ptr", "DirectSound オブジェクトの作成に失敗しました。", "", "ICONHAND"));
     EXPECT_FALSE(Called("Direct3DCreate9"));
     EXPECT_FALSE(Called("timeEndPeriod"));
 }
@@ -209,7 +219,7 @@ TEST_F(StartupTest, RefusedCooperativeLevelRunsTheStartUpThenShutsDown)
 {
     fake::SoundScripts().failCooperativeLevel = true;
     EXPECT_EQ(RunGame(), 0);
-    ExpectSoftFailure(Box("ptr", "DirectSound の協調レベルの設定に失敗しました。", "", MB_ICONHAND));
+    ExpectSoftFailure(Box("ptr", "DirectSound の協調レベルの設定に失敗しました。", "", "ICONHAND"));
     EXPECT_TRUE(Called("CreateDevice"));
     EXPECT_EQ(fake::CallsStartingWith("D3DXCreateTextureFromFileExA").size(), 5u);
 }
@@ -218,14 +228,14 @@ TEST_F(StartupTest, MissingPrimaryBufferRunsTheStartUpThenShutsDown)
 {
     fake::SoundScripts().failPrimaryBuffer = true;
     EXPECT_EQ(RunGame(), 0);
-    ExpectSoftFailure(Box("ptr", "プライマリ・サウンド・バッファの作成に失敗しました。", "", MB_ICONHAND));
+    ExpectSoftFailure(Box("ptr", "プライマリ・サウンド・バッファの作成に失敗しました。", "", "ICONHAND"));
 }
 
 TEST_F(StartupTest, NoDirect3DEndsWithAnOwnerlessErrorBox)
 {
     fake::FailDirect3DCreate();
     EXPECT_EQ(RunGame(), 0);
-    EXPECT_EQ(fake::Calls().back(), Box("null", "Direct3D の作成に失敗しました。", "ERROR", MB_ICONHAND));
+    EXPECT_EQ(fake::Calls().back(), Box("null", "Direct3D の作成に失敗しました。", "ERROR", "ICONHAND"));
 }
 
 TEST_F(StartupTest, HardwareRefusedShowsOneCautionAndUsesSoftwareVertexProcessing)
@@ -233,12 +243,12 @@ TEST_F(StartupTest, HardwareRefusedShowsOneCautionAndUsesSoftwareVertexProcessin
     fake::FailCreateDevice({1});
     EXPECT_EQ(RunGame(), 0);
     const std::vector<std::string> devices = {
-        "CreateDevice(0, 1, ptr, 0x40, {640, 480, 22, 0, 0, 0, 2, null, 1, 1, 80, 0x1, 0, 0})",
-        "CreateDevice(0, 1, ptr, 0x20, {640, 480, 22, 0, 0, 0, 2, null, 1, 1, 80, 0x1, 0, 0})",
+        kWindowedDevice,
+        Device("HAL", "SOFTWARE_VERTEXPROCESSING"),
     };
     EXPECT_EQ(fake::CallsStartingWith("CreateDevice"), devices);
-    const std::vector<std::string> boxes = {Box("ptr", kQuestion, "スクリーン設定", MB_YESNO),
-                                            Box("ptr", kHardwareCaution, "注意", MB_OK)};
+    const std::vector<std::string> boxes = {Box("ptr", kQuestion, "スクリーン設定", "YESNO"),
+                                            Box("ptr", kHardwareCaution, "注意", "OK")};
     EXPECT_EQ(fake::CallsStartingWith("MessageBoxA"), boxes);
     EXPECT_EQ(fake::Frame(), 1) << "the game runs";
 }
@@ -248,12 +258,12 @@ TEST_F(StartupTest, AllThreeDevicesRefusedEndsWithTheErrorBox)
     fake::FailCreateDevice({1, 2, 3});
     EXPECT_EQ(RunGame(), 0);
     const std::vector<std::string> tail = {
-        "CreateDevice(0, 1, ptr, 0x40, {640, 480, 22, 0, 0, 0, 2, null, 1, 1, 80, 0x1, 0, 0})",
-        Box("ptr", kHardwareCaution, "注意", MB_OK),
-        "CreateDevice(0, 1, ptr, 0x20, {640, 480, 22, 0, 0, 0, 2, null, 1, 1, 80, 0x1, 0, 0})",
-        Box("ptr", kSoftwareCaution, "注意", MB_OK),
-        "CreateDevice(0, 2, ptr, 0x20, {640, 480, 22, 0, 0, 0, 2, null, 1, 1, 80, 0x1, 0, 0})",
-        Box("null", "DirectX9が初期化できません。\n未対応のパソコンと思われます。", "ERROR", MB_ICONHAND),
+        kWindowedDevice,
+        Box("ptr", kHardwareCaution, "注意", "OK"),
+        Device("HAL", "SOFTWARE_VERTEXPROCESSING"),
+        Box("ptr", kSoftwareCaution, "注意", "OK"),
+        Device("REF", "SOFTWARE_VERTEXPROCESSING"),
+        Box("null", "DirectX9が初期化できません。\n未対応のパソコンと思われます。", "ERROR", "ICONHAND"),
         "Direct3D.Release()",
     };
     const std::vector<std::string> calls = Outline();

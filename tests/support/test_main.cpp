@@ -1,10 +1,13 @@
 // The test program's entry: the environment every test expects, whether run by ctest or
-// by hand (headless video and audio, where the real-world test files and the build are).
+// by hand (headless video and audio, where the real-world test files and the build are),
+// and the game's state at program start, for the replays.
 #include <gtest/gtest.h>
 #include <link.h>
 
 #include <cstdlib>
 #include <cstring>
+
+#include "support/game_state.h"
 
 // Mesa's software rasteriser runs worker threads that the leak checker cannot always stop:
 // it then crashes instead of checking. A test program that drew through Mesa skips the
@@ -28,6 +31,7 @@ int main(int argc, char** argv)
     setenv("VELTRANE_TESTDATA", VELTRANE_TESTDATA_DIR, 0);
     setenv("VELTRANE_SOURCE", VELTRANE_SOURCE_DIR, 0);
     setenv("VELTRANE_BUILD", VELTRANE_BUILD_DIR, 0);
+    game_state::RememberStart();  // before any test runs the game
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

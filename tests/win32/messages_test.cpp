@@ -52,7 +52,7 @@ TEST_F(MessagesTest, ClosingTheWindowSendsCloseThenDestroyThroughTheDefaultProce
     EXPECT_FALSE(fake::WindowSystem().IsWindow(window_));
     EXPECT_EQ(fake::WindowSystem().Focus(), nullptr);
     EXPECT_EQ(fake::CallsStartingWith("DefWindowProcA("),
-              (std::vector<std::string>{"DefWindowProcA(ptr, 16, 0, 0)", "DefWindowProcA(ptr, 2, 0, 0)"}));
+              (std::vector<std::string>{"DefWindowProcA(ptr, CLOSE, 0, 0)", "DefWindowProcA(ptr, DESTROY, 0, 0)"}));
 }
 
 }  // namespace

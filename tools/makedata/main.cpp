@@ -11,13 +11,15 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::filesystem::path dataDir = argv[1];
+    const char* share = "DATA";
     try {
         std::filesystem::create_directories(dataDir);
         for (const makedata::NamedGenerator& generator : makedata::Generators()) {
+            share = generator.name;
             generator.generate(dataDir);
         }
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "makedata: %s\n", error.what());
+        std::fprintf(stderr, "makedata: %s: %s\n", share, error.what());
         return 1;
     }
     return 0;

@@ -1,23 +1,21 @@
-// The DATA generator: each generator writes its share of the folder (sheets, models and
-// timetables, sounds and tunes) and registers itself with a static Registration.
+// The DATA generator: each share of the folder (sheets, models, timetables, sounds, tunes)
+// is written by its own folder of the generator, and main runs them from one list.
 #pragma once
 
 #include <filesystem>
-#include <functional>
-#include <vector>
+#include <span>
 
 namespace makedata {
 
-using Generator = std::function<void(const std::filesystem::path& dataDir)>;
-
-struct Registration {
-    Registration(const char* name, Generator generate);
-};
+void WriteSheets(const std::filesystem::path& dataDir);
+void WriteSounds(const std::filesystem::path& dataDir);
+void WriteTunes(const std::filesystem::path& dataDir);
 
 struct NamedGenerator {
     const char* name;
-    Generator generate;
+    void (*generate)(const std::filesystem::path& dataDir);
 };
-std::vector<NamedGenerator>& Generators();
+// Every share, in the order main writes them.
+std::span<const NamedGenerator> Generators();
 
 }  // namespace makedata

@@ -4,22 +4,20 @@
 #include "sounds/sound_folder.h"
 #include "sounds/wave_writer.h"
 
-namespace {
+namespace makedata {
 
 void WriteSounds(const std::filesystem::path& dataDir)
 {
-    using namespace makedata::sound;
-    const std::filesystem::path folder = makedata::SoundFolder(dataDir);
-    makedata::WriteBytes(folder / "enter.wav", EncodeWave(MakeEnter()));
-    makedata::WriteBytes(folder / "shot.wav", EncodeWave(MakeShot()));
-    makedata::WriteBytes(folder / "EnemyDie.wav", EncodeWave(MakeEnemyDie()));
-    makedata::WriteBytes(folder / "damege.wav", EncodeWave(MakeDamage()));
-    makedata::WriteBytes(folder / "siren.wav", EncodeWave(MakeSiren()));
-    makedata::WriteBytes(folder / "laser.wav", EncodeWave(MakeLaser()));
-    makedata::WriteBytes(folder / "BossDie.wav",
-                         EncodeWave(MakeBossDie(), {{"INAM", "Boss explosion"}, {"ISFT", "Veltrane makedata"}}));
+    using namespace sound;
+    const std::filesystem::path folder = SoundFolder(dataDir);
+    WriteBytes(folder / "enter.wav", EncodeWave(MakeEnter()));
+    WriteBytes(folder / "shot.wav", EncodeWave(MakeShot()));
+    WriteBytes(folder / "EnemyDie.wav", EncodeWave(MakeEnemyDie()));
+    WriteBytes(folder / "damege.wav", EncodeWave(MakeDamage()));
+    WriteBytes(folder / "siren.wav", EncodeWave(MakeSiren()));
+    WriteBytes(folder / "laser.wav", EncodeWave(MakeLaser()));
+    WriteBytes(folder / "BossDie.wav",
+               EncodeWave(MakeBossDie(), {{"INAM", "Boss explosion"}, {"ISFT", "Veltrane makedata"}}));
 }
 
-const makedata::Registration registration("sounds", WriteSounds);
-
-}  // namespace
+}  // namespace makedata

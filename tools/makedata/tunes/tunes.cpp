@@ -3,18 +3,16 @@
 #include "sounds/sound_folder.h"
 #include "tunes/compositions.h"
 
-namespace {
+namespace makedata {
 
 void WriteTunes(const std::filesystem::path& dataDir)
 {
-    using namespace makedata::tune;
-    const std::filesystem::path folder = makedata::SoundFolder(dataDir);
-    makedata::WriteBytes(folder / "title.mid", EncodeTune(ComposeTitle()));
-    makedata::WriteBytes(folder / "stage01.mid", EncodeTune(ComposeStage()));
-    makedata::WriteBytes(folder / "boss.mid", EncodeTune(ComposeBoss()));
-    makedata::WriteBytes(folder / "ending.mid", EncodeTune(ComposeEnding()));
+    using namespace tune;
+    const std::filesystem::path folder = SoundFolder(dataDir);
+    WriteBytes(folder / "title.mid", EncodeTune(ComposeTitle()));
+    WriteBytes(folder / "stage01.mid", EncodeTune(ComposeStage()));
+    WriteBytes(folder / "boss.mid", EncodeTune(ComposeBoss()));
+    WriteBytes(folder / "ending.mid", EncodeTune(ComposeEnding()));
 }
 
-const makedata::Registration registration("tunes", WriteTunes);
-
-}  // namespace
+}  // namespace makedata

@@ -5,7 +5,7 @@
 #include "makedata.h"
 #include "sheets.h"
 
-namespace {
+namespace makedata {
 
 void WriteSheets(const std::filesystem::path& dataDir)
 {
@@ -14,6 +14,4 @@ void WriteSheets(const std::filesystem::path& dataDir)
     for (const sheets::Sheet& sheet : sheets::kSheets) sheets::WriteBmp(sheet.paint(), pic / sheet.size.file);
 }
 
-const makedata::Registration registration("sheets", WriteSheets);
-
-}  // namespace
+}  // namespace makedata

@@ -1,0 +1,4 @@
+// The stage: its entry, which the effect-quad set-up stores.
+#pragma once
+
+void EnterStage();

@@ -1,0 +1,60 @@
+// The game's scenes on the stand-ins without the start-up: a device, a sprite, the title
+// sheet (named "Title" in the records) and the enter sound in the game's globals, the title
+// state as at the first title frame, and everything the scenes made given back afterwards.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "audio/music.h"
+#include "core/game_world.h"
+#include "core/globals.h"
+#include "core/scene.h"
+#include "fake/call_log.h"
+#include "fake/fake.h"
+#include "fake/fake_d3d9.h"
+#include "fake/fake_sound.h"
+#include "fake/fake_sprite.h"
+#include "game/stage_loading.h"
+#include "game/title.h"
+#include "shell/main_loop.h"
+#include "support/fresh_game.h"
+
+class SceneFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        fake::Install();
+        g_d3d = Direct3DCreate9(D3D_SDK_VERSION);
+        D3DPRESENT_PARAMETERS params = {};
+        ASSERT_EQ(g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING, &params,
+                                      &g_device),
+                  D3D_OK);
+        ASSERT_EQ(D3DXCreateSprite(g_device, &g_sprite), D3D_OK);
+        ASSERT_EQ(g_device->CreateTexture(640, 1024, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &g_texTitle, nullptr),
+                  D3D_OK);
+        fake::NameTexture(g_texTitle, "Title");
+        DSBUFFERDESC desc = {};
+        desc.dwSize = sizeof desc;
+        g_sndEnter = new fake::FakeSoundBuffer("enter", desc);
+        ResetTitleState();
+        fake::ClearCalls();
+    }
+
+    void TearDown() override
+    {
+        ReleaseGameWorld();
+        Cleanup();
+        tunes_.ReleaseAll();
+        g_sceneFunc = nullptr;
+        fake::Uninstall();
+    }
+
+    // The sprite draws recorded since the calls were last cleared.
+    static std::vector<std::string> Draws() { return fake::CallsStartingWith("Sprite.Draw("); }
+
+    // The tunes the scenes start replace one another; the test gives them back.
+    KeptTunes tunes_;
+};
