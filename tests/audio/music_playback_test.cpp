@@ -13,9 +13,9 @@
 #include "midi_bytes.h"
 #include "music_classes.h"
 #include "riff_bytes.h"
-#include "synth_pool.h"
 #include "shell/main_loop.h"
 #include "shell/startup.h"
+#include "synth_pool.h"
 
 using namespace test_audio;
 
