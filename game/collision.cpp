@@ -1,6 +1,8 @@
 // Sphere and ray hit tests.
 #include "game/collision.h"
 
+#include <cmath>
+
 #include "game/flight.h"
 
 int HitSpheres(const GameObject& a, const GameObject& b)
@@ -11,10 +13,37 @@ int HitSpheres(const GameObject& a, const GameObject& b)
     return reach > dist ? 1 : 0;
 }
 
+namespace {
+
+// True when the ray cannot come near the target's mesh: the mesh lies within its bounding
+// sphere, which the turn about the target's position can carry no farther from it than
+// the sphere centre's own distance. The margin is far wider than any rounding, so a ray
+// this test turns away would have missed the mesh too; a target never measured (radius
+// 0) is always tested in full.
+bool FarFromMesh(const D3DXVECTOR3& start, const D3DXVECTOR3& delta, const GameObject& target)
+{
+    const BoundingSphere& sphere = target.sphere;
+    if (!(sphere.radius > 0.0f)) return false;
+    const double reach = std::sqrt(double(sphere.centre.x) * sphere.centre.x + double(sphere.centre.y) * sphere.centre.y +
+                                   double(sphere.centre.z) * sphere.centre.z) +
+                         double(sphere.radius);
+    const double margin = reach * 1.001 + 0.001;
+    const double wx = double(target.pos.x) - start.x, wy = double(target.pos.y) - start.y,
+                 wz = double(target.pos.z) - start.z;
+    const double dd = double(delta.x) * delta.x + double(delta.y) * delta.y + double(delta.z) * delta.z;
+    const double wd = wx * delta.x + wy * delta.y + wz * delta.z;
+    double gap = wx * wx + wy * wy + wz * wz;  // squared distance from the ray to the target
+    if (dd > 0.0 && wd > 0.0) gap -= wd * wd / dd;
+    return gap > margin * margin;
+}
+
+}  // namespace
+
 int HitRayMesh(const GameObject& mover, D3DXVECTOR3 offset, D3DXVECTOR3 delta, const GameObject& target,
                float* distance)
 {
     const D3DXVECTOR3 start = mover.pos + offset;
+    if (FarFromMesh(start, delta, target)) return 0;
     const D3DXVECTOR3 end = start + delta;
 
     // Deliberately not the inverse of the drawing matrix: the angles are negated and

@@ -1,4 +1,7 @@
-// The stage: its entry, which the effect-quad set-up stores.
+// The stage: its entry, its frame and the camera the boss fight shares.
 #pragma once
 
 void EnterStage();
+void StageFrame();
+// View from behind and above the craft; every stage frame and the risen boss fight set it.
+void SetStageCamera();

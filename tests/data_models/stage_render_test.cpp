@@ -1,9 +1,7 @@
 // The stage and the boss fight as the stage camera shows them, drawn through the OpenGL
 // device with the game's start-up states, model loading and model drawing; saved under
 // build/screens for a look, and probed where each model has to show.
-#include <cstdlib>
 #include <deque>
-#include <filesystem>
 #include <vector>
 
 #include "d3d9/gl_render_fixture.h"
@@ -11,20 +9,13 @@
 #include "graphics/release_model.h"
 #include "scene_math.h"
 #include "shell/startup.h"
+#include "support/screens.h"
 
 using namespace makedata;
 
 namespace {
 
 constexpr D3DCOLOR kStageBlue = 0xFF0000FF;  // the stage frame's clear colour
-
-std::string ScreenshotPath(const char* name)
-{
-    const char* build = std::getenv("VELTRANE_BUILD");
-    const std::filesystem::path dir = std::filesystem::path(build ? build : ".") / "screens";
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
-}
 
 // Half the pixels within `reach` of a point.
 int HalfBox(int reach) { return (2 * reach + 1) * (2 * reach + 1) / 2; }

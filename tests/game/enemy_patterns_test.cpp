@@ -9,6 +9,8 @@
 #include "game/collision.h"
 #include "game/enemy_patterns.h"
 #include "game/flight.h"
+#include "graphics/models.h"
+#include "graphics/release_model.h"
 
 namespace {
 
@@ -170,6 +172,46 @@ TEST_F(EnemyPatternsTest, TheRayMeetsTheMeshTurnedBackZThenXThenYNotAsItIsDrawn)
     float distance = -7.0f;
     EXPECT_EQ(HitRayMesh(mover, {0, 0, 0}, {0, 1, 0}, target, &distance), 0);
     EXPECT_EQ(distance, -7.0f);
+}
+
+TEST_F(EnemyPatternsTest, AMeasuredTargetTurnsAwayOnlyRaysThatWouldMissItsMesh)
+{
+    // A cube of half-size 1 whose centre lies off the model's origin, so that every turn
+    // carries its bounding sphere elsewhere.
+    const auto file = std::filesystem::temp_directory_path() / ("veltrane-offset-" + std::to_string(getpid()) + ".x");
+    std::ofstream(file) << "xof 0303txt 0032\nMesh {\n 8;\n"
+                           " 2;-1;-1;, 4;-1;-1;, 4;1;-1;, 2;1;-1;, 2;-1;1;, 4;-1;1;, 4;1;1;, 2;1;1;;\n"
+                           " 6;\n 4;0,1,2,3;, 4;4,5,6,7;, 4;0,1,5,4;, 4;3,2,6,7;, 4;0,3,7,4;, 4;1,2,6,5;;\n}\n";
+    GameObject measured, mover;
+    ASSERT_EQ(D3DXLoadMeshFromXA(file.c_str(), D3DXMESH_SYSTEMMEM, g_device, nullptr, nullptr, nullptr, nullptr,
+                                 &measured.mesh),
+              D3D_OK);
+    std::filesystem::remove(file);
+    measured.scale = D3DXVECTOR3(1.0f, 1.0f, 1.0f);
+    ASSERT_EQ(ComputeBoundingSphere(&measured, 1.0f), D3D_OK);
+    GameObject unmeasured = measured;
+    unmeasured.sphere.radius = 0.0f;  // always tested in full
+    const D3DXVECTOR3 deltas[] = {{0, 1, 0}, {1, 0, 0}, {0, 0, -1}, {0.6f, -0.8f, 0}, {0, 0.5f, 0}};
+    int hits = 0, misses = 0;
+    for (const D3DXVECTOR3 rot : {D3DXVECTOR3(0, 0, 0), D3DXVECTOR3(-90, 0, 30), D3DXVECTOR3(-90, 140, 250)}) {
+        measured.rot = unmeasured.rot = rot;
+        measured.pos = unmeasured.pos = D3DXVECTOR3(1.0f, 2.0f, 0.0f);
+        for (float x = -6.0f; x <= 8.0f; x += 0.25f) {
+            for (float y = -6.0f; y <= 8.0f; y += 0.5f) {
+                for (const D3DXVECTOR3& delta : deltas) {
+                    mover.pos = D3DXVECTOR3(x, y, 0.5f);
+                    float full = -7.0f, quick = -7.0f;
+                    const int hit = HitRayMesh(mover, {0, 0, 0}, delta, unmeasured, &full);
+                    ASSERT_EQ(HitRayMesh(mover, {0, 0, 0}, delta, measured, &quick), hit) << x << ", " << y;
+                    ASSERT_EQ(quick, full) << x << ", " << y;
+                    (hit ? hits : misses) += 1;
+                }
+            }
+        }
+    }
+    EXPECT_GT(hits, 500);
+    EXPECT_GT(misses, 500);
+    ReleaseModel(measured);
 }
 
 }  // namespace

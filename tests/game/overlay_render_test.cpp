@@ -1,9 +1,6 @@
 // The head-up display and the ending drawn by the game's own procedures through the OpenGL
 // device, from the real sheets and the real craft model; saved under build/screens for a
 // look, and probed where the worked states have to show.
-#include <cstdlib>
-#include <filesystem>
-
 #include "audio/music.h"
 #include "core/game_world.h"
 #include "core/release.h"
@@ -16,18 +13,11 @@
 #include "game/staff_roll.h"
 #include "graphics/models.h"
 #include "graphics/release_model.h"
+#include "support/screens.h"
 
 namespace {
 
 constexpr D3DCOLOR kPlainBackground = 0xFF121E48;
-
-std::string ScreenshotPath(const char* name)
-{
-    const char* build = std::getenv("VELTRANE_BUILD");
-    const std::filesystem::path dir = std::filesystem::path(build ? build : ".") / "screens";
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
-}
 
 int Brightness(uint32_t p) { return (int(p >> 16 & 0xFF) + int(p >> 8 & 0xFF) + int(p & 0xFF)) / 3; }
 

@@ -1,34 +1,14 @@
 // The title and the loading screen drawn by the game's own procedures through the real
 // OpenGL device and sprite with the real sheets: saved under build/screens for a look, and
 // probed where the game puts the logo, the caption and the bars.
-#include <cstdlib>
-#include <filesystem>
-
 #include "data/sheet_device.h"
-#include "support/fresh_game.h"
 #include "game/loading_screen.h"
+#include "support/fresh_game.h"
+#include "support/screens.h"
 
 namespace {
 
 int Brightness(std::uint32_t p) { return (int(p >> 16 & 0xFF) + int(p >> 8 & 0xFF) + int(p & 0xFF)) / 3; }
-
-std::string ScreenshotPath(const char* name)
-{
-    const char* build = std::getenv("VELTRANE_BUILD");
-    const std::filesystem::path dir = std::filesystem::path(build ? build : ".") / "screens";
-    std::filesystem::create_directories(dir);
-    return (dir / name).string();
-}
-
-// Pixels of the rectangle (right and bottom exclusive) that differ between two pictures.
-int Changed(const d3d9::Picture& a, const d3d9::Picture& b, int left, int top, int right, int bottom)
-{
-    int changed = 0;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = left; x < right; ++x) changed += a.At(UINT(x), UINT(y)) != b.At(UINT(x), UINT(y));
-    }
-    return changed;
-}
 
 class GameScreens : public SheetDeviceTest {
 protected:

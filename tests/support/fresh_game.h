@@ -8,6 +8,7 @@
 
 #include "audio/music.h"
 #include "core/game_world.h"
+#include "core/release.h"
 #include "game/stage_loading.h"
 #include "game/title.h"
 #include "graphics/release_model.h"
@@ -36,6 +37,17 @@ inline void ReleaseGameWorld()
     w = GameWorld();
     std::memset(g_enemySlotFilled, 0, sizeof g_enemySlotFilled);
     g_stageEnemyCount = 0;
+}
+
+// The tune playing now given back as the shutdown gives it, and COM as at start: for a
+// test that started one tune at a time and runs no shutdown.
+inline void ReleaseTune()
+{
+    if (g_musicPerformance) g_musicPerformance->CloseDown();
+    Release(g_musicSegment);
+    Release(g_musicPerformance);
+    Release(g_musicLoader);
+    while (com::InitializeCount() > 0) CoUninitialize();
 }
 
 // PlayMidi leaves the objects of the tune before it to the end of the process, and each tune

@@ -10,10 +10,12 @@
 #include "core/game_world.h"
 #include "core/globals.h"
 #include "core/scene.h"
+#include "game/boss.h"
 #include "game/energy.h"
 #include "game/missile_manoeuvre.h"
 #include "game/player_control.h"
 #include "game/stage_loading.h"
+#include "game/stage_warning.h"
 #include "game/title.h"
 #include "graphics/effects.h"
 #include "input/joystick.h"
@@ -110,6 +112,12 @@ constexpr Global kGlobals[] = {
     Value("g_laserQuad", g_laserQuad),
     Value("g_laserFrame", g_laserFrame),
     Value("g_laserActive", g_laserActive),
+    // The stage's warning and siren, and the boss fight.
+    Value("g_warningAlpha", g_warningAlpha),
+    Value("g_warningStep", g_warningStep),
+    Value("g_sirenCounter", g_sirenCounter),
+    Value("g_bossPhase", g_bossPhase),
+    Kept("g_attackPatterns", g_attackPatterns),
 };
 // Hashed byte for byte, so without padding.
 static_assert(sizeof(EffectVertex) == 24 && sizeof(D3DXMATRIXA16) == 64);
@@ -128,14 +136,9 @@ const Pool kPools[] = {
 constexpr size_t kPoolObjects = 2 + 1 + 15 + 11 + 7 + 381 + 50 + 40 + 1 + 1;
 static_assert(sizeof(GameWorld) == kPoolObjects * sizeof(GameObject), "every pool of GameWorld is listed");
 
-struct Start {
-    bool remembered = false;
-    GameWorld world;
-    std::vector<std::vector<unsigned char>> globals;
-};
-Start& TheStart()
+std::unique_ptr<Snapshot>& TheStart()
 {
-    static Start start;
+    static std::unique_ptr<Snapshot> start;
     return start;
 }
 
@@ -189,25 +192,26 @@ bool Present(const Global& global)
 
 std::span<const Global> Globals() { return kGlobals; }
 
-void RememberStart()
+Snapshot::Snapshot() : world_(std::make_unique<GameWorld>(g_world))
 {
-    Start& start = TheStart();
-    start.world = g_world;
-    start.globals.clear();
     for (const Global& global : kGlobals) {
         const auto* bytes = static_cast<const unsigned char*>(global.address);
-        start.globals.emplace_back(bytes, bytes + global.size);
+        globals_.emplace_back(bytes, bytes + global.size);
     }
-    start.remembered = true;
 }
+
+void Snapshot::Restore() const
+{
+    g_world = *world_;
+    for (size_t i = 0; i < std::size(kGlobals); ++i)
+        std::memcpy(kGlobals[i].address, globals_[i].data(), kGlobals[i].size);
+}
+
+void RememberStart() { TheStart() = std::make_unique<Snapshot>(); }
 
 void ResetToStart()
 {
-    const Start& start = TheStart();
-    if (!start.remembered) return;
-    g_world = start.world;
-    for (size_t i = 0; i < std::size(kGlobals); ++i)
-        std::memcpy(kGlobals[i].address, start.globals[i].data(), kGlobals[i].size);
+    if (TheStart()) TheStart()->Restore();
 }
 
 uint64_t Checksum()

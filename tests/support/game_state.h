@@ -5,7 +5,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
+#include <vector>
+
+#include "core/game_world.h"
 
 namespace game_state {
 
@@ -26,6 +30,18 @@ struct Global {
 // Every global beside g_world, in the order they are hashed. A scene adds its own to the
 // list in game_state.cpp when it adds them to the game.
 std::span<const Global> Globals();
+
+// g_world and every listed global as they were when it was made, put back on demand: a
+// frame can then be played again from the same state.
+class Snapshot {
+public:
+    Snapshot();
+    void Restore() const;
+
+private:
+    std::unique_ptr<GameWorld> world_;
+    std::vector<std::vector<unsigned char>> globals_;
+};
 
 // Keeps the start values of g_world and of every listed global. main calls it once,
 // before any test has run the game.

@@ -32,10 +32,10 @@ replay::Script TitleScript()
 // Enter held at the first frame starts the game from it: one title frame, then the whole
 // loading, which takes the quit only when it ends.
 const replay::Checkpoint kTitle[] = {
-    {0, 0xD033043043E67547u},   {60, 0xE231E2DA8BFB382Eu},  {120, 0x27142CF48674EFF8u},
-    {180, 0xAE0ABFD0FA158C51u}, {240, 0x1EA9349B6B6F2B7Bu}, {299, 0xBCEE7BAEBF73F4FBu},
-    {300, 0x6EFC8D20E32DF1B5u}, {360, 0x727FA3F41D476F5Bu}, {420, 0xC7F6D075A6C343E9u},
-    {480, 0x2BA1B73648558E49u},
+    {0, 0x1C0769063C9BBEDCu},    {60, 0x83D8A9A8653BECF7u},   {120, 0xF3176A5284510C21u},
+    {180, 0x3C2B4EC94A996BC6u},  {240, 0xFE358519170F9878u},  {299, 0x5DDE3D3117D314F8u},
+    {300, 0x406C26FF84DB76F2u},  {360, 0x756860761FD0CC18u},  {420, 0x535205C0F81A248Eu},
+    {480, 0x202E85E756B04BAEu},
 };
 
 TEST(Replay, TheTitleHoldsItsRecordedCheckpoints)
