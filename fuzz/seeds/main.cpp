@@ -21,6 +21,8 @@ int main(int argc, char** argv)
         seeds::WriteJpegSeeds(data, out / "jpeg");
         seeds::WriteWavSeeds(data, out / "wav");
         seeds::WriteMidiSeeds(data, out / "midi");
+        seeds::WriteStageTimetableSeeds(data, out / "stage_timetable");
+        seeds::WriteBossTimetableSeeds(data, out / "boss_timetable");
     } catch (const std::exception& error) {
         std::fprintf(stderr, "fuzz_seeds: %s\n", error.what());
         return 1;

@@ -44,5 +44,7 @@ void WritePngSeeds(const std::filesystem::path& data, const std::filesystem::pat
 void WriteJpegSeeds(const std::filesystem::path& data, const std::filesystem::path& corpus);
 void WriteWavSeeds(const std::filesystem::path& data, const std::filesystem::path& corpus);
 void WriteMidiSeeds(const std::filesystem::path& data, const std::filesystem::path& corpus);
+void WriteStageTimetableSeeds(const std::filesystem::path& data, const std::filesystem::path& corpus);
+void WriteBossTimetableSeeds(const std::filesystem::path& data, const std::filesystem::path& corpus);
 
 }  // namespace seeds
