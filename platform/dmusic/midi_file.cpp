@@ -83,6 +83,9 @@ bool IsValidTrack(Reader track)
             if (!DataBytes(track, (status & 0xE0) == 0xC0 ? 1 : 2)) return false;
             continue;
         }
+        // System exclusive and meta events cancel running status: the player would read
+        // a data byte after one as part of another such event.
+        runningStatus = 0;
         uint32_t length = 0;
         if (status == 0xFF) {
             uint8_t type = 0;

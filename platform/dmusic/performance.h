@@ -1,8 +1,9 @@
 // A performance: FluidSynth's synthesiser and MIDI file player with a General MIDI
-// SoundFont, rendered into the shared mixer as one of its streams.
+// SoundFont, rendered into the shared mixer as one of its streams while a tune plays.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -10,7 +11,6 @@
 #include "dmusici.h"
 #include "mixer.h"
 
-struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 struct _fluid_player_t;
 
@@ -34,20 +34,26 @@ public:
     HRESULT StopEx(IUnknown* object, LONGLONG stopTime, DWORD flags) override;
     HRESULT CloseDown() override;
 
-    bool Initialised() const { return synth_ != nullptr; }
+    bool Initialised() const { return initialised_; }
+    // Frames its synthesiser has rendered into the mix.
+    uint64_t FramesRendered() const { return framesRendered_; }
 
 private:
     void MixInto(float* mix, int frames) override;
     // With the mixer's lock held: the player gone and every voice silent at once.
     void StopPlayer();
+    // The player stopped and the synthesiser handed back to the pool.
+    void Rest();
 
     MixerSource mixers_;
     const std::string soundFontPath_;
+    bool initialised_ = false;
     std::shared_ptr<dsound::Mixer> mixer_;
-    _fluid_hashtable_t* settings_ = nullptr;
-    _fluid_synth_t* synth_ = nullptr;
+    _fluid_synth_t* synth_ = nullptr;  // borrowed; null while the performance rests
     _fluid_player_t* player_ = nullptr;  // null while no tune plays
     const Segment* playing_ = nullptr;  // which segment the player plays; compared, never used
+    int repeatsToArm_ = 0;  // plays after the first still to give the player; -1: without end
+    uint64_t framesRendered_ = 0;
     std::array<float, dsound::Mixer::kBlockFrames> left_ = {};
     std::array<float, dsound::Mixer::kBlockFrames> right_ = {};
 };

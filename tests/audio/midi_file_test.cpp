@@ -59,6 +59,10 @@ TEST(MidiFile, RefusesEveryBrokenStructure)
     EXPECT_FALSE(Playable(Smf(0, {track}, 0)));
     EXPECT_FALSE(Playable(Smf(0, {track}, 0xE728)));  // 25 frames a second, 40 ticks a frame
     EXPECT_FALSE(Playable(Smf(0, {Track({Event(0, {60, 100})})})));  // running status with none set
+    // Running status after a meta event or a system exclusive message, which both cancel it.
+    const MidiBytes note = Event(0, {0x90, 60, 100});
+    EXPECT_FALSE(Playable(Smf(0, {Track({note, Event(0, {0xFF, 0x01, 0}), Event(0, {62, 100})})})));
+    EXPECT_FALSE(Playable(Smf(0, {Track({note, Event(0, {0xF0, 1, 0xF7}), Event(0, {62, 100})})})));
     EXPECT_FALSE(Playable(Smf(0, {Track({Event(0, {0x90, 60, 0x80})})})));  // a data byte with its top bit
     EXPECT_FALSE(Playable(Smf(0, {Track({Event(0, {0xF0, 9, 1})})})));  // system exclusive past the track
     EXPECT_FALSE(Playable(Smf(0, {Track({Event(0, {0xFF, 0x01, 0x81})})})));  // length cut short

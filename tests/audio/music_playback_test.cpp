@@ -15,6 +15,7 @@
 #include "riff_bytes.h"
 #include "shell/main_loop.h"
 #include "shell/startup.h"
+#include "synth_pool.h"
 
 using namespace test_audio;
 
@@ -27,6 +28,7 @@ protected:
         fake::Install();
         dmusic::RegisterClasses([this] { return mixer_; }, dmusic::kSoundFontPath);
         const std::filesystem::path tune = WriteTemp("DATA/snd/tune.mid", HeldNote());
+        WriteTemp("DATA/snd/rest.mid", Smf(0, {Track({EndOfTrack(480)})}));
         fake::SetCurrentDirectory(tune.parent_path().parent_path().parent_path().string());
     }
     void TearDown() override
@@ -83,6 +85,20 @@ TEST_F(MusicPlayback, WithoutTheStopFlagBothTunesSound)
 {
     PlaySecondTuneAndStopIt(0);
     EXPECT_GT(Peak(), 300);  // the first goes on
+}
+
+// As a run starts its tunes, each stopping the one before: the stopped tune's synthesiser
+// goes to the next, and comes to it silent though the tune it played was cut off mid-note.
+TEST_F(MusicPlayback, TunesStartedInTurnShareOneSynthesiser)
+{
+    ASSERT_EQ(PlayMidi("tune.mid", 0, 1), S_OK);
+    EXPECT_GT(Peak(), 300);
+    for (int tune = 0; tune < 3; ++tune) {
+        KeepLeftBehind();
+        ASSERT_EQ(PlayMidi("rest.mid", 1, 1), S_OK);
+        EXPECT_EQ(Peak(), 0);
+    }
+    EXPECT_EQ(dmusic::LiveSynthesisers(), 1u);
 }
 
 TEST_F(MusicPlayback, AMissingTuneShowsItsMessageAndTheGameGoesOnInSilence)

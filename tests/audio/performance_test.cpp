@@ -102,6 +102,36 @@ TEST_F(Performance, PlaysOnceWithoutRepeatsAndRingsOut)
     EXPECT_LT(Rms(heard, 1.5, 3.0), 1.0);
 }
 
+TEST_F(Performance, RepeatsAsOftenAsAsked)
+{
+    Play(1);
+    const std::vector<int16_t> heard = Render(3.0);
+    EXPECT_GT(Rms(heard, 0.6, 0.95), 100.0);  // the second play
+    EXPECT_LT(Rms(heard, 1.2, 1.45), 30.0);   // no third: only the ring after the end
+}
+
+// Tunes that the checks let through but the synthesiser's player cannot loop: each would
+// have it restart the file without end inside one render.
+TEST_F(Performance, ATuneThatLastsNoTimePlaysOnceThoughAskedToLoop)
+{
+    ASSERT_EQ(Load(Smf(1, {Track({Event(0, {0xC0, 19}), Event(0, {0x90, 60, 100}), EndOfTrack(0)}), Track({})})),
+              S_OK);
+    segment_->SetRepeats(DMUS_SEG_REPEAT_INFINITE);
+    ASSERT_EQ(performance_->PlaySegmentEx(segment_, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr), S_OK);
+    EXPECT_GT(Rms(Render(0.2), 0.0, 0.2), 100.0);  // its note was started, once
+}
+
+TEST_F(Performance, ATuneThePlayerCannotReadIsSilentThoughAskedToLoop)
+{
+    // A tempo of two bytes in place of three.
+    ASSERT_EQ(Load(Smf(0, {Track({Event(0, {0xFF, 0x51, 2, 7, 0xA1}), Event(0, {0x90, 60, 100}), EndOfTrack(480)})})),
+              S_OK);
+    segment_->SetRepeats(DMUS_SEG_REPEAT_INFINITE);
+    ASSERT_EQ(performance_->PlaySegmentEx(segment_, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr), S_OK);
+    const std::vector<int16_t> heard = Render(0.2);
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), 0), long(heard.size()));
+}
+
 TEST_F(Performance, StopsAtOnceAndOnlyForTheSegmentThatPlays)
 {
     Play(DMUS_SEG_REPEAT_INFINITE);
@@ -118,6 +148,29 @@ TEST_F(Performance, StopsAtOnceAndOnlyForTheSegmentThatPlays)
     // Played again, it sounds again.
     ASSERT_EQ(performance_->PlaySegmentEx(segment_, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr), S_OK);
     EXPECT_GT(Rms(Render(0.3), 0.1, 0.3), 100.0);
+}
+
+// The synthesiser is rendered while a tune sounds: not once the tune has stopped, nor
+// once a tune that ended by itself has fallen quiet.
+TEST_F(Performance, RendersTheSynthesiserOnlyWhileATuneSounds)
+{
+    const auto* performance = dynamic_cast<const dmusic::Performance*>(performance_);
+    Play(0);  // half a second of note, once
+    Render(1.0);
+    EXPECT_EQ(performance->FramesRendered(), uint64_t(kRate));  // the end rings out
+    Render(4.0);
+    const uint64_t ended = performance->FramesRendered();
+    EXPECT_LT(ended, uint64_t(5 * kRate));
+    Render(1.0);
+    EXPECT_EQ(performance->FramesRendered(), ended);
+
+    segment_->SetRepeats(DMUS_SEG_REPEAT_INFINITE);
+    ASSERT_EQ(performance_->PlaySegmentEx(segment_, nullptr, nullptr, 0, 0, nullptr, nullptr, nullptr), S_OK);
+    Render(0.5);
+    EXPECT_EQ(performance->FramesRendered(), ended + kRate / 2);
+    EXPECT_EQ(performance_->StopEx(segment_, 0, 0), S_OK);
+    Render(1.0);
+    EXPECT_EQ(performance->FramesRendered(), ended + kRate / 2);
 }
 
 TEST_F(Performance, AfterCloseDownNothingPlays)

@@ -89,3 +89,14 @@ await_game() {
   wait "$game" || game_status=$?
   game=""
 }
+
+# Presses Escape in the game's window, as a player quits from any screen: the game must end
+# within 30 seconds with exit code 0.
+quit_with_escape() {
+  xdotool windowfocus --sync "$window" key Escape
+  await_game 30
+  if [ "$game_status" -ne 0 ]; then
+    echo "the game ended with exit code $game_status"
+    return 1
+  fi
+}

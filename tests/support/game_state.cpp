@@ -11,9 +11,11 @@
 #include "core/globals.h"
 #include "core/scene.h"
 #include "game/boss.h"
+#include "game/ending.h"
 #include "game/energy.h"
 #include "game/missile_manoeuvre.h"
 #include "game/player_control.h"
+#include "game/staff_roll.h"
 #include "game/stage_loading.h"
 #include "game/stage_warning.h"
 #include "game/title.h"
@@ -118,6 +120,12 @@ constexpr Global kGlobals[] = {
     Value("g_sirenCounter", g_sirenCounter),
     Value("g_bossPhase", g_bossPhase),
     Kept("g_attackPatterns", g_attackPatterns),
+    // The ending and its staff roll.
+    Value("g_endingAlphaStep", g_endingAlphaStep),
+    Value("g_staffLinePos", g_staffLinePos),
+    Value("g_staffLineIndex", g_staffLineIndex),
+    Value("g_staffLineHold", g_staffLineHold),
+    Value("g_staffLineAlpha", g_staffLineAlpha),
 };
 // Hashed byte for byte, so without padding.
 static_assert(sizeof(EffectVertex) == 24 && sizeof(D3DXMATRIXA16) == 64);

@@ -32,10 +32,10 @@ replay::Script TitleScript()
 // Enter held at the first frame starts the game from it: one title frame, then the whole
 // loading, which takes the quit only when it ends.
 const replay::Checkpoint kTitle[] = {
-    {0, 0x1C0769063C9BBEDCu},    {60, 0x83D8A9A8653BECF7u},   {120, 0xF3176A5284510C21u},
-    {180, 0x3C2B4EC94A996BC6u},  {240, 0xFE358519170F9878u},  {299, 0x5DDE3D3117D314F8u},
-    {300, 0x406C26FF84DB76F2u},  {360, 0x756860761FD0CC18u},  {420, 0x535205C0F81A248Eu},
-    {480, 0x202E85E756B04BAEu},
+    {0, 0x6409EA7DB0959405u},    {60, 0xD3635AA8CDCDA0ECu},   {120, 0xA04EAA218DAB619Au},
+    {180, 0xDFAE8562BA675BCBu},  {240, 0xFACC0A053D3A6F31u},  {299, 0xFC4A2EEAF7F064B1u},
+    {300, 0xC5596318FF07D937u},  {360, 0x39EF27AFB1A36A11u},  {420, 0x91F52CC9B5BA10C3u},
+    {480, 0xAFC4B33543776323u},
 };
 
 TEST(Replay, TheTitleHoldsItsRecordedCheckpoints)
