@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "heap_trim.h"
 #include "run_report.h"
 
 namespace d3d9 {
@@ -210,6 +211,7 @@ HRESULT GlDevice::Present(const RECT* sourceRect, const RECT* destRect, HWND ove
     backBuffer_.CopyToWindow(Gl(), width, height);
     SwapAndPace(window);
     backBuffer_.Bind(Gl());
+    crt::CountFrameForHeapTrim();
     win32::CountPresentedFrame();
     return D3D_OK;
 }
