@@ -57,11 +57,12 @@ start_game() {
   game=$!
 }
 
-# Waits for a top-level window of exactly that name and prints its id. (xwininfo reads
+# Waits (up to a minute: a sanitizer build starting on a busy machine is slow) for a
+# top-level window of exactly that name and prints its id. (xwininfo reads
 # UTF-8 names, which xdotool's name search misses.)
 find_window() {
   local id
-  for _ in $(seq 300); do
+  for _ in $(seq 600); do
     id=$(xwininfo -root -tree | awk -v name="\"$1\":" '$2 == name { print $1; exit }')
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
