@@ -20,6 +20,7 @@
 #include "game/player_control.h"
 #include "graphics/effects.h"
 #include "input/joystick.h"
+#include "support/game_device.h"
 #include "support/game_state.h"
 
 class ActorTest : public ::testing::Test {
@@ -27,11 +28,8 @@ protected:
     void SetUp() override
     {
         game_state::ResetToStart();
-        g_d3d = Direct3DCreate9(D3D_SDK_VERSION);
-        D3DPRESENT_PARAMETERS params = {};
-        ASSERT_EQ(g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING, &params,
-                                      &g_device),
-                  D3D_OK);
+        MakeGameDevice();
+        if (HasFatalFailure()) return;
         const DSBUFFERDESC desc = {};
         g_sndShot = new fake::FakeSoundBuffer("shot", desc);
         g_sndDamage = new fake::FakeSoundBuffer("damage", desc);

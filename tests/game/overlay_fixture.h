@@ -13,16 +13,14 @@
 #include "fake/call_log.h"
 #include "fake/fake.h"
 #include "fake/fake_d3d9.h"
+#include "support/game_device.h"
 
 class OverlayFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        g_d3d = Direct3DCreate9(D3D_SDK_VERSION);
-        D3DPRESENT_PARAMETERS params = {};
-        ASSERT_EQ(g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING, &params,
-                                      &g_device),
-                  D3D_OK);
+        MakeGameDevice();
+        if (HasFatalFailure()) return;
         ASSERT_EQ(D3DXCreateSprite(g_device, &g_sprite), S_OK);
         MakeSheet(g_texScoreboard, 640, 480, "Scoreboard");
         MakeSheet(g_texTitle, 640, 1024, "Title");

@@ -21,17 +21,15 @@
 #include "game/title.h"
 #include "shell/main_loop.h"
 #include "support/fresh_game.h"
+#include "support/game_device.h"
 
 class SceneFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
         fake::Install();
-        g_d3d = Direct3DCreate9(D3D_SDK_VERSION);
-        D3DPRESENT_PARAMETERS params = {};
-        ASSERT_EQ(g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING, &params,
-                                      &g_device),
-                  D3D_OK);
+        MakeGameDevice();
+        if (HasFatalFailure()) return;
         ASSERT_EQ(D3DXCreateSprite(g_device, &g_sprite), D3D_OK);
         ASSERT_EQ(g_device->CreateTexture(640, 1024, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &g_texTitle, nullptr),
                   D3D_OK);

@@ -12,16 +12,14 @@
 #include "graphics/models.h"
 #include "graphics/release_model.h"
 #include "shell/startup.h"
+#include "support/game_device.h"
 
 class ModelFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        g_d3d = Direct3DCreate9(D3D_SDK_VERSION);
-        D3DPRESENT_PARAMETERS params = {};
-        ASSERT_EQ(g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING, &params,
-                                      &g_device),
-                  D3D_OK);
+        MakeGameDevice();
+        if (HasFatalFailure()) return;
         fake::ClearCalls();
     }
 
