@@ -87,7 +87,7 @@ std::vector<uint8_t> Timetable(int32_t count, const std::vector<std::pair<float,
     return bytes;
 }
 
-TEST_F(BossFrameTest, TheBossRisesIn580FramesAndDescendsIn525FillingItsLifeIn240)
+TEST_F(BossFrameTest, TheBossRisesIn580FramesAndDescendsIn525FillingItsLifeIn240To1200WhereItStays)
 {
     g_world.walls[0].scale = g_world.walls[1].scale = D3DXVECTOR3(1.0f, 1.0f, 1.0f);
     EnterFight(nullptr);
@@ -111,6 +111,7 @@ TEST_F(BossFrameTest, TheBossRisesIn580FramesAndDescendsIn525FillingItsLifeIn240
     }
     EXPECT_EQ(descent, 525);
     EXPECT_EQ(filled, 240);
+    EXPECT_EQ(g_world.boss.life, 1200.0f);
     EXPECT_EQ(g_world.boss.pos.y, 9.0f);
     EXPECT_EQ(g_world.player.timer, 1.0f);
 }
@@ -386,6 +387,49 @@ TEST_F(BossFrameTest, ACraftLostInTheFightGoesToTheEndingUnderTheStageCamera)
         const D3DMATRIX stage = StageView();
         EXPECT_EQ(std::memcmp(&view, &stage, sizeof view), 0) << int(c.phase);
     }
+}
+
+TEST_F(BossFrameTest, ABombTouchingTheCraftTakesTwoWhereItsUpdateLeftItEvenRetired)
+{
+    const struct {
+        D3DXVECTOR3 bomb, craft;
+        bool hit;
+    } cases[] = {
+        {{0.0f, -9.5f, 0.0f}, {0.0f, -10.8f, 0.0f}, true},
+        {{0.0f, -7.5f, 0.0f}, {0.0f, -10.8f, 0.0f}, false},  // its box, tumbling, lies beyond 2 up the ray
+        {{20.0f, 0.0f, 0.0f}, {0.0f, -1.5f, 0.0f}, true},    // out of the play box: freed at the origin
+    };
+    for (const auto& c : cases) {
+        Restart();
+        Fight(2, {0.0f, 9.0f, 0.0f});
+        GameObject& bomb = g_world.bossBombs[0];
+        GiveBox(bomb);
+        bomb.state = 1;
+        bomb.pos = c.bomb;
+        g_world.player.pos = c.craft;
+        BossFrame();
+        EXPECT_EQ(g_world.player.life, c.hit ? 85.0f : 87.0f) << c.bomb.x << ", " << c.bomb.y;
+        EXPECT_EQ(bomb.state, c.hit ? 0 : 1);
+        EXPECT_EQ(Plays("bossdie"), c.hit ? 1u : 0u);
+        EXPECT_EQ(g_explosionWorld[0]._11, c.hit ? 1.0f : 0.0f);
+    }
+}
+
+TEST_F(BossFrameTest, TheBossMovesOnInAFrameThatCannotBeginItsScene)
+{
+    Fight(0, {10.0f, -120.0f, -70.0f});
+    fake::FailBeginScene({0});
+    BossFrame();
+    EXPECT_EQ(fake::CallsStartingWith("EndScene").size(), 0u);
+    EXPECT_EQ(g_world.boss.pos.y, -119.5f);
+}
+
+TEST_F(BossFrameTest, ACraftLifeOfExactlyZeroStartsTheDeathSpin)
+{
+    Fight(2, {0.0f, 9.0f, 0.0f});
+    g_world.player.life = 0.0f;
+    BossFrame();
+    EXPECT_EQ(g_world.player.state, 2);
 }
 
 }  // namespace
