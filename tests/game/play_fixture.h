@@ -124,11 +124,6 @@ protected:
         SetUp();
     }
 
-    static std::vector<std::string> SpriteDraws()
-    {
-        return fake::CallsStartingWith("Sprite.Draw(");
-    }
-
     fake::Installed installed_;
     DrawSpotDevice* device_ = nullptr;
 

@@ -45,9 +45,6 @@ protected:
         fake::Uninstall();
     }
 
-    // The sprite draws recorded since the calls were last cleared.
-    static std::vector<std::string> Draws() { return fake::CallsStartingWith("Sprite.Draw("); }
-
     // The tunes the scenes start replace one another; the test gives them back.
     KeptTunes tunes_;
 };

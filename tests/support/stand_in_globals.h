@@ -8,6 +8,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "core/globals.h"
 #include "core/release.h"
@@ -51,6 +52,9 @@ inline void ReleaseStandIns()
     Release(g_device);
     Release(g_d3d);
 }
+
+// The sprite's draws recorded since the calls were last cleared.
+inline std::vector<std::string> SpriteDraws() { return fake::CallsStartingWith("Sprite.Draw("); }
 
 // Restarts of the effect buffer of this name so far.
 inline size_t Plays(const std::string& sound)
