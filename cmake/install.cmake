@@ -1,7 +1,7 @@
 # The installed game: the executable under lib/games/veltrane, DATA under
 # share/games/veltrane, and on the PATH a launcher that runs the one in the other. The
 # launcher goes to the games binary folder, /usr/games or /usr/local/games on Debian,
-# which are on every user's PATH there and where Debian's games put their commands.
+# which are on every ordinary user's PATH there and hold the commands of Debian's games.
 include(GNUInstallDirs)
 set(VELTRANE_INSTALL_GAMESDIR games CACHE STRING "Launcher folder, under the prefix")
 set(VELTRANE_INSTALL_GAMEDIR lib/games/veltrane CACHE STRING "Executable folder, under the prefix")
