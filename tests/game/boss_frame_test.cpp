@@ -1,6 +1,7 @@
 // The boss fight on the stand-ins: the phases' frame counts, the attack walk and its
 // volleys, the hits on the boss's flanks, the laser, the touch, the G key, the timetable
 // read in text mode, and a craft lost in the fight.
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -324,7 +325,10 @@ TEST_F(BossFrameTest, GEndsTheFightFromEveryPhaseButADyingBossGoesOnDying)
     }
 }
 
-TEST_F(BossFrameTest, TheTimetableIsReadInTextModeWholeRecordsOnlyAtMost100)
+// Every record up to the count (at most the table's 100) is read, whole or not: a field cut
+// off by the end of the data keeps the bytes it got, so a record missing only its type
+// byte is a volley.
+TEST_F(BossFrameTest, TheTimetableIsReadInTextModeEveryRecordUpToTheCountAtMost100)
 {
     std::vector<std::pair<float, uint8_t>> many;
     for (int i = 0; i < 150; ++i) many.push_back({float(i + 1), uint8_t(i % 3)});
@@ -333,7 +337,10 @@ TEST_F(BossFrameTest, TheTimetableIsReadInTextModeWholeRecordsOnlyAtMost100)
     std::vector<uint8_t> cut = Timetable(5, {{1.0f, 0}, {2.0f, 1}, {2.5f, 0}});
     cut[4 + 18 + 4] = 0x55;  // the third time's low bytes, then the file ends
     cut.resize(4 + 18 + 6);
+    std::vector<uint8_t> noType = Timetable(1, {{1.5f, 2}});
+    noType.pop_back();
     const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    const float cutTime = std::bit_cast<float>(0x55u) * 20.0f;
 
     const struct {
         const char* name;
@@ -341,9 +348,10 @@ TEST_F(BossFrameTest, TheTimetableIsReadInTextModeWholeRecordsOnlyAtMost100)
         std::vector<AttackPatternEntry> entries;  // the rest all zero
     } cases[] = {
         {"count 150", Timetable(150, many), {}},
-        {"text mode", translated, {{4, 172.5f}}},
-        {"short", cut, {{0, 20.0f}, {1, 40.0f}}},
-        {"not finite", Timetable(4, {{1.0f, 0}, {nan, 0}, {-inf, 0}, {2.0f, 2}}), {{0, 20.0f}, {}, {}, {2, 40.0f}}},
+        {"text mode, 0x1A as the last type", translated, {{4, 172.5f}, {0, 30.0f}}},
+        {"cut inside a time", cut, {{0, 20.0f}, {1, 40.0f}, {0, cutTime}}},
+        {"type byte missing", noType, {{0, 30.0f}}},
+        {"not finite", Timetable(4, {{1.0f, 0}, {nan, 0}, {-inf, 0}, {2.0f, 2}}), {{0, 20.0f}, {0, nan}, {0, -inf}, {2, 40.0f}}},
     };
     for (const auto& c : cases) {
         Restart();
@@ -354,7 +362,8 @@ TEST_F(BossFrameTest, TheTimetableIsReadInTextModeWholeRecordsOnlyAtMost100)
         EnterFight(&c.bytes);
         for (int i = 0; i < 100; ++i) {
             EXPECT_EQ(g_attackPatterns[i].type, expected[i].type) << c.name << " entry " << i;
-            EXPECT_EQ(g_attackPatterns[i].time, expected[i].time) << c.name << " entry " << i;
+            EXPECT_EQ(std::bit_cast<uint32_t>(g_attackPatterns[i].time), std::bit_cast<uint32_t>(expected[i].time))
+                << c.name << " entry " << i;
         }
         EXPECT_EQ(g_sceneFunc, BossFrame) << c.name;
     }
