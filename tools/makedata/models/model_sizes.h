@@ -97,5 +97,7 @@ inline constexpr float kBossBombDrop = 6.0f;  // bombs leave this far below the 
 // which the sky must enclose.
 inline constexpr Point3 kBossRiseLow = {10.0f, -120.0f, -70.0f};
 inline constexpr Point3 kBossRiseHigh = {10.0f, 170.0f, -70.0f};
+// The boss's rise is watched from 1 unit left of the craft at this depth, looking at the boss.
+inline constexpr float kRiseEyeZ = 5.0f;
 
 }  // namespace makedata
