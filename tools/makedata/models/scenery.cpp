@@ -3,7 +3,7 @@
 
 #include "models/model_sizes.h"
 #include "models/models.h"
-#include "models/seen_facets.h"
+#include "models/wall_views.h"
 #include "models/shapes.h"
 #include "models/textures.h"
 
@@ -19,24 +19,14 @@ constexpr float kRibSpacing = 10.0f;  // divides kWallLength, so two walls meet 
 constexpr float kWallTop = kWallDepth + 1.0f;
 constexpr float kBandBottoms[] = {kWallDepth - 8.0f, kWallDepth - 28.0f, kWallDepth - 60.0f};
 
-// Where the cameras stand relative to a wall, in model units: the stage camera, and the
-// boss's rise view from beside the craft at the wall's depth. Either may stand anywhere
-// along the wall as it scrolls by.
-std::vector<EyeBox> WallEyes()
-{
-    const float along = 2.0f * kWallLength;
-    const float stageY = kWallDepth - kStageEye.z, riseY = kWallDepth - kRiseEyeZ;
-    return {{{kStageEye.x, stageY, -along}, {kStageEye.x, stageY, along}},
-            {{kCraftMinX - 1.0f, riseY, -along}, {kCraftMaxX - 1.0f, riseY, along}}};
-}
-
 }  // namespace
 
 // Either side of the play a slab runs kWallLength along model z (world y), its inner top
 // edge cut at an angle and lamps along its top. It darkens in bands with depth, so the
 // trench falls away below the play; buttresses kRibSpacing apart stand on its inner face,
-// so the scroll shows. Only the faces a camera can see are kept: the slabs' outer sides,
-// bottoms and ends, the faces where parts touch and the parts' undersides never show.
+// so the scroll shows. Only the faces a camera of the game can see are kept: not the
+// slabs' outer sides, bottoms and ends, the faces where parts touch, the buttresses'
+// undersides, nor the lamps' far sides.
 Mesh BuildWall()
 {
     Mesh mesh;
@@ -87,7 +77,8 @@ Mesh BuildWall()
                 lamps);
         }
     }
-    AddSeenFacets(builder, parts, WallEyes(), {0.0f, 0.0f, kWallLength});
+    const Assembly walls(parts, {0.0f, 0.0f, kWallLength});
+    walls.AddSeen(builder, [&](const Facet& facet) { return WallFacetSeen(walls, facet); });
     return mesh;
 }
 
