@@ -24,13 +24,9 @@ constexpr float kBandBottoms[] = {kWallDepth - 8.0f, kWallDepth - 28.0f, kWallDe
 // Either side of the play a slab runs kWallLength along model z (world y), its inner top
 // edge cut at an angle and lamps along its top. It darkens in bands with depth, so the
 // trench falls away below the play; buttresses kRibSpacing apart stand on its inner face,
-// so the scroll shows. Only the faces a camera of the game can see are kept: not the
-// slabs' outer sides, bottoms and ends, the faces where parts touch, the buttresses'
-// undersides, nor the lamps' far sides.
-Mesh BuildWall()
+// so the scroll shows.
+std::vector<Part> WallParts(MeshBuilder& builder)
 {
-    Mesh mesh;
-    MeshBuilder builder(mesh);
     const float half = kWallLength * 0.5f;
     const float inner = kWallInnerX, outer = kWallInnerX + 5.0f;
     const uint32_t bands[] = {builder.UseMaterial({{0.5f, 0.52f, 0.56f}, kWallTexture, 0.1f}),
@@ -77,7 +73,16 @@ Mesh BuildWall()
                 lamps);
         }
     }
-    const Assembly walls(parts, {0.0f, 0.0f, kWallLength});
+    return parts;
+}
+
+// Only the faces a camera of the game can see: not the slabs' outer sides, bottoms and
+// ends, the faces where parts touch, the buttresses' undersides, nor the lamps' far sides.
+Mesh BuildWall()
+{
+    Mesh mesh;
+    MeshBuilder builder(mesh);
+    const Assembly walls(WallParts(builder), {0.0f, 0.0f, kWallLength});
     walls.AddSeen(builder, [&](const Facet& facet) { return WallFacetSeen(walls, facet); });
     return mesh;
 }

@@ -144,10 +144,11 @@ void Assembly::AddSeamStrips(MeshBuilder& builder, const Solid& solid, const Fac
 {
     const float half = Length(shifts_[1]) * 0.5f;
     for (float end : {-half, half}) {
+        const float outward = std::copysign(kSeamReach, end);
         std::vector<Vec3> strip;
         for (const Vec3& corner : facet.corners) {
             const float at = Dot(corner, along_);
-            const float to = (at > 0.0f) == (end > 0.0f) ? end + std::copysign(kSeamReach, end) : end - std::copysign(kSeamReach, end);
+            const float to = end + ((at > 0.0f) == (end > 0.0f) ? outward : -outward);
             strip.push_back(corner + along_ * (to - at));
         }
         builder.AddPolygon(strip, solid.inside);
