@@ -39,22 +39,22 @@ Assembly::Assembly(const std::vector<Part>& parts, Vec3 repeat)
     : shifts_{{}, repeat, repeat * -1.0f}, along_(Normalised(repeat))
 {
     const float length = Length(repeat);
-    const Vec3& along = along_;
     for (const Part& part : parts) {
         Solid& solid = solids_.emplace_back();
         solid.inside = Mean(part.points);
         solid.material = part.material;
         float low = INFINITY, high = -INFINITY;
         for (const Vec3& p : part.points) {
-            low = std::min(low, Dot(p, along));
-            high = std::max(high, Dot(p, along));
+            low = std::min(low, Dot(p, along_));
+            high = std::max(high, Dot(p, along_));
         }
         solid.runsThrough = high - low >= length - kDepth;
         for (std::vector<Vec3>& corners : ConvexHull(part.points)) {
             Vec3 normal = Normalised(Cross(corners[1] - corners[0], corners[2] - corners[0]));
             if (Dot(normal, corners[0] - solid.inside) < 0.0f) normal = normal * -1.0f;
             const float offset = Dot(normal, corners[0]);
-            if (!solid.runsThrough || std::fabs(Dot(normal, along)) < 0.5f) solid.planes.push_back({normal, offset});
+            // A part that runs through has no ends: its copies carry it on.
+            if (!solid.runsThrough || std::fabs(Dot(normal, along_)) < 0.5f) solid.planes.push_back({normal, offset});
             solid.facets.push_back({std::move(corners), normal, offset});
         }
     }
