@@ -227,10 +227,21 @@ void GlDevice::SwapAndPace(SDL_Window* window)
         vsyncActive_ = wantVsync && accepted;
         swapInterval_ = interval;
     }
+    if (pacing && !vsyncActive_) {
+        // The timed wait comes between the finished drawing and the swap, so that the swaps
+        // keep to the clock whatever each frame took to draw; waiting after the swap passed
+        // every change in drawing time on to the interval between pictures.
+        glFinish();
+        Wait(false);
+    }
     SDL_GL_SwapWindow(window);
-    if (!pacing) return;
+    if (pacing && vsyncActive_) Wait(true);
+}
+
+void GlDevice::Wait(bool vsync)
+{
     const auto now = FramePacer::Clock::now();
-    const auto wake = pacer_.WakeTime(now, vsyncActive_);
+    const auto wake = pacer_.WakeTime(now, vsync);
     if (wake > now) std::this_thread::sleep_until(wake);
 }
 
