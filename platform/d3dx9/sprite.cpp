@@ -101,10 +101,14 @@ public:
         // scaled or turned one is filtered, with its texture coordinates pulled in by half
         // a texel so that the filter never reaches the neighbouring cells of the sheet.
         const bool exact = rotation == 0.0f && scale.x == 1.0f && scale.y == 1.0f;
+        // A cell placed half a pixel off puts pixel centres on the borders between texels;
+        // the mapping moves on by a sliver of a texel so that every pixel takes the texel
+        // after the border however the rasteriser rounds (it rounds differently drawing
+        // into a window and into an offscreen buffer).
         const float texelU = 1.0f / float(desc.Width), texelV = 1.0f / float(desc.Height);
-        const float inset = exact ? 0.0f : 0.5f;
-        const float u0 = (float(cell.left) + inset) * texelU, u1 = (float(cell.right) - inset) * texelU;
-        const float v0 = (float(cell.top) + inset) * texelV, v1 = (float(cell.bottom) - inset) * texelV;
+        const float inset = exact ? 0.0f : 0.5f, nudge = exact ? 1.0f / 1024.0f : 0.0f;
+        const float u0 = (float(cell.left) + inset + nudge) * texelU, u1 = (float(cell.right) - inset + nudge) * texelU;
+        const float v0 = (float(cell.top) + inset + nudge) * texelV, v1 = (float(cell.bottom) - inset + nudge) * texelV;
 
         const float cosine = std::cos(rotation), sine = std::sin(rotation);
         // A vertex at (x, y) texels from the cell's top-left corner.
@@ -134,8 +138,10 @@ public:
             for (const RECT& run : *runs) {
                 const float left = float(run.left), top = float(run.top), right = float(run.right),
                             bottom = float(run.bottom);
-                const float ul = float(cell.left + run.left) * texelU, ur = float(cell.left + run.right) * texelU;
-                const float vt = float(cell.top + run.top) * texelV, vb = float(cell.top + run.bottom) * texelV;
+                const float ul = (float(cell.left + run.left) + nudge) * texelU,
+                            ur = (float(cell.left + run.right) + nudge) * texelU;
+                const float vt = (float(cell.top + run.top) + nudge) * texelV,
+                            vb = (float(cell.top + run.bottom) + nudge) * texelV;
                 const SpriteVertex topLeft = vertex(left, top, ul, vt), bottomRight = vertex(right, bottom, ur, vb);
                 quads_.insert(quads_.end(), {topLeft, vertex(right, top, ur, vt), bottomRight, topLeft, bottomRight,
                                              vertex(left, bottom, ul, vb)});
