@@ -136,6 +136,7 @@ private:
     int swapInterval_ = -1;
     bool vsyncActive_ = false;  // the driver accepted a swap interval of 1
     bool inScene_ = false;
+    bool windowRefused_ = false;  // the window fits the back buffer but cannot stand for it
 
     RenderStates renderStates_ = {};
     StageStates stageStates_ = {};
