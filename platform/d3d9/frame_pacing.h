@@ -18,8 +18,9 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr Clock::duration kFrame = std::chrono::microseconds(16667);
 
-    // Called right after a swap that ended at `now`; vsync says that the swap waits for a
-    // 60 Hz retrace. Returns the time to sleep until (not after `now` when no wait is due).
+    // Called at `now` with the frame drawn: right after a swap that waited for a 60 Hz
+    // retrace (vsync), or else just before the swap. Returns the time to sleep until (not
+    // after `now` when no wait is due).
     Clock::time_point WakeTime(Clock::time_point now, bool vsync);
 
 private:

@@ -36,6 +36,26 @@ bool GlBackBuffer::Create(const GlFunctions& gl, UINT width, UINT height, D3DFOR
     return true;
 }
 
+bool GlBackBuffer::UseWindow(const GlFunctions& gl, UINT width, UINT height, D3DFORMAT depthFormat)
+{
+    gl.BindFramebuffer(GL_FRAMEBUFFER, 0);
+    GLint alpha = 0, depth = 0, stencil = 0;
+    glGetIntegerv(GL_ALPHA_BITS, &alpha);
+    glGetIntegerv(GL_DEPTH_BITS, &depth);
+    glGetIntegerv(GL_STENCIL_BITS, &stencil);
+    const bool depthMet = depthFormat == D3DFMT_UNKNOWN || (depthFormat == D3DFMT_D16 && depth >= 16) ||
+                          (depthFormat == D3DFMT_D24S8 && depth >= 24 && stencil >= 8);
+    if (alpha != 0 || !depthMet) return false;
+    GlBackBuffer window;
+    window.width_ = width;
+    window.height_ = height;
+    window.inWindow_ = true;
+    window.windowDepth_ = depthFormat != D3DFMT_UNKNOWN;
+    window.hasStencil_ = depthFormat == D3DFMT_D24S8;
+    *this = window;
+    return true;
+}
+
 void GlBackBuffer::Destroy(const GlFunctions& gl)
 {
     if (framebuffer_) gl.DeleteFramebuffers(1, &framebuffer_);

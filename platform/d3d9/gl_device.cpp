@@ -48,6 +48,15 @@ bool DisplayRunsAt60(SDL_Window* window)
     return mode.refresh_rate >= 59 && mode.refresh_rate <= 61;
 }
 
+// A window whose drawable is the back buffer's size takes the picture as it is: the game
+// draws straight into it.
+bool WindowFits(SDL_Window* window, int width, int height)
+{
+    int drawableWidth = 0, drawableHeight = 0;
+    SDL_GL_GetDrawableSize(window, &drawableWidth, &drawableHeight);
+    return drawableWidth == width && drawableHeight == height;
+}
+
 D3DMATRIX Identity()
 {
     D3DMATRIX matrix = {};
@@ -106,7 +115,9 @@ bool GlDevice::ApplyPresentParameters(const D3DPRESENT_PARAMETERS& params)
     if (width == 0 || height == 0) SDL_GetWindowSize(window, &width, &height);
     GlBackBuffer made;
     const D3DFORMAT depth = params.EnableAutoDepthStencil ? params.AutoDepthStencilFormat : D3DFMT_UNKNOWN;
-    if (!made.Create(Gl(), UINT(width), UINT(height), depth)) {
+    const bool fits = params.Windowed && WindowFits(window, width, height);
+    windowRefused_ = fits && !made.UseWindow(Gl(), UINT(width), UINT(height), depth);
+    if (!made.InWindow() && !made.Create(Gl(), UINT(width), UINT(height), depth)) {
         backBuffer_.Bind(Gl());
         return false;
     }
@@ -208,8 +219,17 @@ HRESULT GlDevice::Present(const RECT* sourceRect, const RECT* destRect, HWND ove
     SDL_Window* window = context_->Window();
     int width = 0, height = 0;
     SDL_GL_GetDrawableSize(window, &width, &height);
-    backBuffer_.CopyToWindow(Gl(), width, height);
+    // Drawn straight into the window, the frame is drawn out now as after a copy, also
+    // where the swap does nothing (an offscreen surface).
+    if (backBuffer_.InWindow())
+        glFlush();
+    else
+        backBuffer_.CopyToWindow(Gl(), width, height);
     SwapAndPace(window);
+    // A window resized (or one that came to fit) takes the other kind of back buffer from
+    // the next frame on.
+    const bool fits = params_.Windowed && width == int(backBuffer_.Width()) && height == int(backBuffer_.Height());
+    if (backBuffer_.InWindow() != (fits && !windowRefused_)) ApplyPresentParameters(params_);
     backBuffer_.Bind(Gl());
     crt::CountFrameForHeapTrim();
     win32::CountPresentedFrame();
@@ -227,10 +247,21 @@ void GlDevice::SwapAndPace(SDL_Window* window)
         vsyncActive_ = wantVsync && accepted;
         swapInterval_ = interval;
     }
+    if (pacing && !vsyncActive_) {
+        // The timed wait comes between the finished drawing and the swap, so that the swaps
+        // keep to the clock whatever each frame took to draw; waiting after the swap passed
+        // every change in drawing time on to the interval between pictures.
+        glFinish();
+        Wait(false);
+    }
     SDL_GL_SwapWindow(window);
-    if (!pacing) return;
+    if (pacing && vsyncActive_) Wait(true);
+}
+
+void GlDevice::Wait(bool vsync)
+{
     const auto now = FramePacer::Clock::now();
-    const auto wake = pacer_.WakeTime(now, vsyncActive_);
+    const auto wake = pacer_.WakeTime(now, vsync);
     if (wake > now) std::this_thread::sleep_until(wake);
 }
 

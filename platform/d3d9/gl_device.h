@@ -14,6 +14,7 @@
 
 #include <array>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "d3d9.h"
@@ -21,6 +22,7 @@
 #include "frame_pacing.h"
 #include "gl_back_buffer.h"
 #include "gl_context.h"
+#include "gl_resources.h"
 #include "resources.h"
 #include "vertex_layout.h"
 
@@ -99,10 +101,17 @@ private:
     const GlFunctions& Gl() const { return context_->Gl(); }
     // Swaps the window's buffers and waits as the frame pacing asks.
     void SwapAndPace(SDL_Window* window);
+    // Sleeps until the frame pacer lets the next frame go.
+    void Wait(bool vsync);
 
     // gl_pipeline.cpp: the Direct3D states as OpenGL state, before each draw.
-    void ApplyStates(const VertexLayout& layout);
-    void ApplyBlend();
+    // vertexAlphaOne: the draw's vertices, if they have colours, all hold alpha 1.
+    void ApplyStates(const VertexLayout& layout, bool vertexAlphaOne);
+    void ApplyBlend(bool alphaOne);
+    // Whether every fragment of the draw leaves the texture stage with alpha 1.
+    bool DrawAlphaIsOne(const VertexLayout& layout, bool vertexAlphaOne, const GlTextureCopy* texture) const;
+    // glEnable or glDisable, called only when the capability changes.
+    void Enable(GLenum capability, bool on);
     void ApplyDepth();
     void ApplyRaster();
     void ApplyAlphaTest();
@@ -111,7 +120,8 @@ private:
     void ApplyLighting(const VertexLayout& layout);
     void ApplyTransforms(bool pretransformed);
     void ApplyTextureStage();
-    void ApplyTexture();
+    // The bound texture's copy; null when the stage draws without one.
+    const GlTextureCopy* ApplyTexture();
 
     // gl_draw.cpp: vertex arrays. `base` is a pointer into memory, or an offset into the
     // bound vertex buffer; `positions` replaces the vertices' own positions when not null.
@@ -126,6 +136,7 @@ private:
     int swapInterval_ = -1;
     bool vsyncActive_ = false;  // the driver accepted a swap interval of 1
     bool inScene_ = false;
+    bool windowRefused_ = false;  // the window fits the back buffer but cannot stand for it
 
     RenderStates renderStates_ = {};
     StageStates stageStates_ = {};
@@ -149,6 +160,15 @@ private:
     bool colourMaterialUsed_ = false;
     bool separateSpecular_ = false;  // OpenGL adds the specular colour after texturing
     std::vector<float> positions_;
+    // As last given to OpenGL.
+    std::unordered_map<GLenum, bool> enabled_;
+    using LightValues = std::array<GLfloat, 17>;  // diffuse, specular, ambient, direction, on
+    std::array<LightValues, kLights> appliedLights_ = {};
+    bool lightsApplied_ = false;
+    D3DMATERIAL9 appliedMaterial_ = {};
+    DWORD appliedAmbient_ = 0;
+    bool appliedSpecular_ = false;
+    bool materialApplied_ = false;
 };
 
 }  // namespace d3d9

@@ -29,6 +29,18 @@ GLenum ModeOf(D3DPRIMITIVETYPE type)
     return GL_POINTS;
 }
 
+// Whether the vertices' diffuse colours, where they have any, all hold alpha 0xFF.
+bool DiffuseAlphaOne(const uint8_t* vertices, UINT stride, UINT count, const VertexLayout& layout)
+{
+    if (layout.diffuse < 0) return true;
+    for (UINT i = 0; i < count; ++i) {
+        D3DCOLOR colour;
+        std::memcpy(&colour, vertices + size_t(i) * stride + size_t(layout.diffuse), sizeof colour);
+        if (colour >> 24 != 0xFF) return false;
+    }
+    return true;
+}
+
 void PointArray(GLenum array, bool present)
 {
     if (present)
@@ -49,7 +61,7 @@ HRESULT GlDevice::DrawPrimitiveUP(D3DPRIMITIVETYPE type, UINT primitiveCount, co
     const auto* bytes = static_cast<const uint8_t*>(vertices);
     Gl().BindBuffer(GL_ARRAY_BUFFER, 0);
     const float* positions = layout.pretransformed ? PretransformedPositions(bytes, stride, count) : nullptr;
-    ApplyStates(layout);
+    ApplyStates(layout, DiffuseAlphaOne(bytes, stride, count, layout));
     PointArrays(reinterpret_cast<uintptr_t>(bytes), stride, layout, positions);
     glDrawArrays(ModeOf(type), 0, GLsizei(count));
     return D3D_OK;
@@ -86,7 +98,8 @@ HRESULT GlDevice::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertex, UI
         UploadVertices(*stream_, context_);
         base = uintptr_t(first);
     }
-    ApplyStates(layout);
+    // A buffer's colours are not looked through: its draws keep blending.
+    ApplyStates(layout, layout.diffuse < 0);
     PointArrays(base, streamStride_, layout, positions);
     glDrawElements(ModeOf(type), GLsizei(count), indexSize == 2 ? GL_UNSIGNED_SHORT : GL_UNSIGNED_INT,
                    reinterpret_cast<const void*>(uintptr_t(startIndex) * indexSize));

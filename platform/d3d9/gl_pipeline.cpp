@@ -1,6 +1,7 @@
 // The Direct3D states as OpenGL fixed-function state, brought up to date before a draw.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "gl_device.h"
 #include "gl_resources.h"
@@ -8,6 +9,8 @@
 namespace d3d9 {
 
 namespace {
+
+constexpr DWORD kBlendOpAdd = 1;  // D3DRS_BLENDOP's first value, its default
 
 GLenum BlendFactor(DWORD blend)
 {
@@ -125,12 +128,6 @@ void SetColour(GLenum which, const D3DCOLORVALUE& colour)
     glMaterialfv(GL_FRONT_AND_BACK, which, value);
 }
 
-void SetLightColour(GLenum light, GLenum which, const D3DCOLORVALUE& colour)
-{
-    const GLfloat value[4] = {colour.r, colour.g, colour.b, colour.a};
-    glLightfv(light, which, value);
-}
-
 D3DMATRIX Multiply(const D3DMATRIX& a, const D3DMATRIX& b)
 {
     D3DMATRIX result;
@@ -151,35 +148,72 @@ D3DMATRIX FoldDepthRange(const D3DMATRIX& projection)
 
 }  // namespace
 
-void GlDevice::ApplyStates(const VertexLayout& layout)
+void GlDevice::ApplyStates(const VertexLayout& layout, bool vertexAlphaOne)
 {
-    if (dirty_ & kDirtyBlend) ApplyBlend();
     if (dirty_ & kDirtyDepth) ApplyDepth();
     if (dirty_ & kDirtyRaster) ApplyRaster();
     if (dirty_ & kDirtyAlphaTest) ApplyAlphaTest();
     ApplyLighting(layout);
     ApplyTransforms(layout.pretransformed);
-    ApplyTexture();
+    const GlTextureCopy* texture = ApplyTexture();
+    ApplyBlend(DrawAlphaIsOne(layout, vertexAlphaOne, texture));
 }
 
-void GlDevice::ApplyBlend()
+void GlDevice::ApplyBlend(bool alphaOne)
 {
-    if (renderStates_[D3DRS_ALPHABLENDENABLE])
-        glEnable(GL_BLEND);
-    else
-        glDisable(GL_BLEND);
-    glBlendFunc(BlendFactor(renderStates_[D3DRS_SRCBLEND]), BlendFactor(renderStates_[D3DRS_DESTBLEND]));
+    // A draw whose alpha is one everywhere, under factors that then keep the source as it
+    // is, blends to its own colour exactly: the rasteriser is spared reading the target.
+    const DWORD source = renderStates_[D3DRS_SRCBLEND], dest = renderStates_[D3DRS_DESTBLEND];
+    const bool keepsSource = renderStates_[D3DRS_BLENDOP] == kBlendOpAdd &&
+                             (source == D3DBLEND_SRCALPHA || source == D3DBLEND_ONE) &&
+                             (dest == D3DBLEND_INVSRCALPHA || dest == D3DBLEND_ZERO);
+    Enable(GL_BLEND, renderStates_[D3DRS_ALPHABLENDENABLE] && !(alphaOne && keepsSource));
+    if (!(dirty_ & kDirtyBlend)) return;
+    glBlendFunc(BlendFactor(source), BlendFactor(dest));
     Gl().BlendEquation(BlendEquationOf(renderStates_[D3DRS_BLENDOP]));
     dirty_ &= ~kDirtyBlend;
+}
+
+bool GlDevice::DrawAlphaIsOne(const VertexLayout& layout, bool vertexAlphaOne, const GlTextureCopy* texture) const
+{
+    // OpenGL's lighting takes its alpha from the diffuse material, which the vertices'
+    // colour replaces when it stands for the diffuse material.
+    const bool lit = !layout.pretransformed && renderStates_[D3DRS_LIGHTING];
+    const bool vertexDiffuse = layout.diffuse >= 0 && renderStates_[D3DRS_COLORVERTEX] &&
+                               renderStates_[D3DRS_DIFFUSEMATERIALSOURCE] == D3DMCS_COLOR1;
+    const bool diffuseOne = lit && !vertexDiffuse ? material_.Diffuse.a >= 1.0f : vertexAlphaOne;
+    if (!texture) return diffuseOne;
+    const auto& stage = stageStates_[0];
+    const auto argOne = [&](DWORD arg) { return arg == D3DTA_TEXTURE ? texture->opaque : diffuseOne; };
+    switch (stage[D3DTSS_ALPHAOP]) {
+    case D3DTOP_DISABLE:
+        return diffuseOne;
+    case D3DTOP_SELECTARG1:
+        return argOne(stage[D3DTSS_ALPHAARG1]);
+    case D3DTOP_SELECTARG2:
+        return argOne(stage[D3DTSS_ALPHAARG2]);
+    case D3DTOP_MODULATE:
+        return argOne(stage[D3DTSS_ALPHAARG1]) && argOne(stage[D3DTSS_ALPHAARG2]);
+    default:
+        return false;
+    }
+}
+
+void GlDevice::Enable(GLenum capability, bool on)
+{
+    const auto applied = enabled_.find(capability);
+    if (applied != enabled_.end() && applied->second == on) return;
+    if (on)
+        glEnable(capability);
+    else
+        glDisable(capability);
+    enabled_[capability] = on;
 }
 
 void GlDevice::ApplyDepth()
 {
     // With D3DRS_ZENABLE off nothing is tested or written, in either interface.
-    if (renderStates_[D3DRS_ZENABLE] != D3DZB_FALSE)
-        glEnable(GL_DEPTH_TEST);
-    else
-        glDisable(GL_DEPTH_TEST);
+    Enable(GL_DEPTH_TEST, renderStates_[D3DRS_ZENABLE] != D3DZB_FALSE);
     glDepthFunc(CompareFunction(renderStates_[D3DRS_ZFUNC]));
     glDepthMask(renderStates_[D3DRS_ZWRITEENABLE] ? GL_TRUE : GL_FALSE);
     dirty_ &= ~kDirtyDepth;
@@ -192,97 +226,110 @@ void GlDevice::ApplyRaster()
     // window coordinates.
     const DWORD cull = renderStates_[D3DRS_CULLMODE];
     if (cull == D3DCULL_NONE) {
-        glDisable(GL_CULL_FACE);
+        Enable(GL_CULL_FACE, false);
     } else {
-        glEnable(GL_CULL_FACE);
+        Enable(GL_CULL_FACE, true);
         glCullFace(GL_BACK);
         glFrontFace(cull == D3DCULL_CCW ? GL_CW : GL_CCW);
     }
     static const GLenum kFillModes[] = {GL_POINT, GL_LINE, GL_FILL};
     glPolygonMode(GL_FRONT_AND_BACK, kFillModes[renderStates_[D3DRS_FILLMODE] - 1]);
     glShadeModel(renderStates_[D3DRS_SHADEMODE] == 1 ? GL_FLAT : GL_SMOOTH);
-    if (renderStates_[D3DRS_DITHERENABLE])
-        glEnable(GL_DITHER);
-    else
-        glDisable(GL_DITHER);
-    if (renderStates_[D3DRS_NORMALIZENORMALS])
-        glEnable(GL_NORMALIZE);
-    else
-        glDisable(GL_NORMALIZE);
+    Enable(GL_DITHER, renderStates_[D3DRS_DITHERENABLE]);
+    Enable(GL_NORMALIZE, renderStates_[D3DRS_NORMALIZENORMALS]);
     dirty_ &= ~kDirtyRaster;
 }
 
 void GlDevice::ApplyAlphaTest()
 {
-    if (renderStates_[D3DRS_ALPHATESTENABLE])
-        glEnable(GL_ALPHA_TEST);
-    else
-        glDisable(GL_ALPHA_TEST);
+    Enable(GL_ALPHA_TEST, renderStates_[D3DRS_ALPHATESTENABLE]);
     glAlphaFunc(CompareFunction(renderStates_[D3DRS_ALPHAFUNC]), float(renderStates_[D3DRS_ALPHAREF]) / 255.0f);
     dirty_ &= ~kDirtyAlphaTest;
 }
 
 void GlDevice::ApplyLights()
 {
-    // Each direction is turned into eye space here and given with an identity modelview.
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    // Each light as OpenGL takes it: diffuse, specular and ambient colour, and the way
+    // towards the light in eye space. The view moves the lights' directions only when it
+    // turns, so most changes of it leave every light as it was given last.
+    std::array<LightValues, kLights> values = {};
     for (UINT i = 0; i < kLights; ++i) {
-        const GLenum id = GL_LIGHT0 + i;
-        if (!lightEnabled_[i]) {
-            glDisable(id);
-            continue;
-        }
-        glEnable(id);
+        if (!lightEnabled_[i]) continue;
+        values[i][16] = 1.0f;
         const D3DLIGHT9& light = lights_[i];
-        SetLightColour(id, GL_DIFFUSE, light.Diffuse);
-        SetLightColour(id, GL_SPECULAR, light.Specular);
-        SetLightColour(id, GL_AMBIENT, light.Ambient);
+        const D3DCOLORVALUE colours[3] = {light.Diffuse, light.Specular, light.Ambient};
+        for (int c = 0; c < 3; ++c) {
+            values[i][4 * c + 0] = colours[c].r;
+            values[i][4 * c + 1] = colours[c].g;
+            values[i][4 * c + 2] = colours[c].b;
+            values[i][4 * c + 3] = colours[c].a;
+        }
         // Direct3D names where the light travels; OpenGL wants the way towards the light.
         const D3DVECTOR& d = light.Direction;
-        GLfloat towards[4] = {-(d.x * view_._11 + d.y * view_._21 + d.z * view_._31),
-                              -(d.x * view_._12 + d.y * view_._22 + d.z * view_._32),
-                              -(d.x * view_._13 + d.y * view_._23 + d.z * view_._33), 0.0f};
+        float* towards = &values[i][12];
+        towards[0] = -(d.x * view_._11 + d.y * view_._21 + d.z * view_._31);
+        towards[1] = -(d.x * view_._12 + d.y * view_._22 + d.z * view_._32);
+        towards[2] = -(d.x * view_._13 + d.y * view_._23 + d.z * view_._33);
         const float length = std::sqrt(towards[0] * towards[0] + towards[1] * towards[1] + towards[2] * towards[2]);
         if (length > 0.0f) {
             for (int axis = 0; axis < 3; ++axis) towards[axis] /= length;
         }
-        glLightfv(id, GL_POSITION, towards);
     }
     dirty_ &= ~kDirtyLights;
+    if (lightsApplied_ && values == appliedLights_) return;
+    // Each direction is given with an identity modelview, being in eye space already.
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    for (UINT i = 0; i < kLights; ++i) {
+        const GLenum id = GL_LIGHT0 + i;
+        Enable(id, lightEnabled_[i]);
+        if (!lightEnabled_[i]) continue;
+        glLightfv(id, GL_DIFFUSE, &values[i][0]);
+        glLightfv(id, GL_SPECULAR, &values[i][4]);
+        glLightfv(id, GL_AMBIENT, &values[i][8]);
+        glLightfv(id, GL_POSITION, &values[i][12]);
+    }
+    appliedLights_ = values;
+    lightsApplied_ = true;
     dirty_ |= kDirtyTransforms;
 }
 
 void GlDevice::ApplyMaterial()
 {
+    // Models set their material at every draw, mostly the one already given.
+    const DWORD ambient = renderStates_[D3DRS_AMBIENT];
+    const bool specular = renderStates_[D3DRS_SPECULARENABLE] != 0;
+    dirty_ &= ~kDirtyMaterial;
+    if (!colourMaterialUsed_ && materialApplied_ && std::memcmp(&appliedMaterial_, &material_, sizeof material_) == 0 &&
+        appliedAmbient_ == ambient && appliedSpecular_ == specular)
+        return;
     SetColour(GL_AMBIENT, material_.Ambient);
     SetColour(GL_DIFFUSE, material_.Diffuse);
     SetColour(GL_EMISSION, material_.Emissive);
-    SetColour(GL_SPECULAR, renderStates_[D3DRS_SPECULARENABLE] ? material_.Specular : D3DCOLORVALUE{0, 0, 0, 0});
+    SetColour(GL_SPECULAR, specular ? material_.Specular : D3DCOLORVALUE{0, 0, 0, 0});
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, std::clamp(material_.Power, 0.0f, 128.0f));
-    const DWORD ambient = renderStates_[D3DRS_AMBIENT];
     const GLfloat global[4] = {float((ambient >> 16) & 0xFF) / 255.0f, float((ambient >> 8) & 0xFF) / 255.0f,
                                float(ambient & 0xFF) / 255.0f, float(ambient >> 24) / 255.0f};
     glLightModelfv(GL_LIGHT_MODEL_AMBIENT, global);
     colourMaterialUsed_ = false;
-    dirty_ &= ~kDirtyMaterial;
+    appliedMaterial_ = material_;
+    appliedAmbient_ = ambient;
+    appliedSpecular_ = specular;
+    materialApplied_ = true;
 }
 
 void GlDevice::ApplyLighting(const VertexLayout& layout)
 {
-    glDisable(GL_COLOR_MATERIAL);
+    Enable(GL_COLOR_MATERIAL, false);
     const bool lit = !layout.pretransformed && renderStates_[D3DRS_LIGHTING];
     if (!lit) {
         // Unlit vertices keep their colour, or white without one.
-        glDisable(GL_LIGHTING);
+        Enable(GL_LIGHTING, false);
         if (layout.diffuse < 0) glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-        if (renderStates_[D3DRS_SPECULARENABLE] && layout.specular >= 0)
-            glEnable(GL_COLOR_SUM);
-        else
-            glDisable(GL_COLOR_SUM);
+        Enable(GL_COLOR_SUM, renderStates_[D3DRS_SPECULARENABLE] && layout.specular >= 0);
         return;
     }
-    glDisable(GL_COLOR_SUM);  // lighting adds its own specular colour
+    Enable(GL_COLOR_SUM, false);  // lighting adds its own specular colour
     // Direct3D adds specular light after texturing. Without specular there is nothing to
     // add, and the software rasteriser shades each pixel faster without a second colour.
     const bool specular = renderStates_[D3DRS_SPECULARENABLE] != 0;
@@ -293,7 +340,7 @@ void GlDevice::ApplyLighting(const VertexLayout& layout)
     if (dirty_ & kDirtyLights) ApplyLights();
     // A draw that took a material colour from its vertices has overwritten it.
     if ((dirty_ & kDirtyMaterial) || colourMaterialUsed_) ApplyMaterial();
-    glEnable(GL_LIGHTING);
+    Enable(GL_LIGHTING, true);
     if (layout.normal < 0) glNormal3f(0.0f, 0.0f, 0.0f);  // no normal: ambient and emissive light only
     if (layout.diffuse < 0 || !renderStates_[D3DRS_COLORVERTEX]) return;
     const bool diffuse = renderStates_[D3DRS_DIFFUSEMATERIALSOURCE] == D3DMCS_COLOR1;
@@ -310,7 +357,7 @@ void GlDevice::ApplyLighting(const VertexLayout& layout)
         tracked = GL_EMISSION;
     if (!tracked) return;
     glColorMaterial(GL_FRONT_AND_BACK, tracked);
-    glEnable(GL_COLOR_MATERIAL);
+    Enable(GL_COLOR_MATERIAL, true);
     colourMaterialUsed_ = true;
 }
 
@@ -342,16 +389,16 @@ void GlDevice::ApplyTransforms(bool pretransformed)
     dirty_ &= ~kDirtyTransforms;
 }
 
-void GlDevice::ApplyTexture()
+const GlTextureCopy* GlDevice::ApplyTexture()
 {
     MemoryTexture* texture = textures_[0];
     // No texture, or a disabled stage: the lit (or vertex) colour alone.
     if (!texture || stageStates_[0][D3DTSS_COLOROP] == D3DTOP_DISABLE) {
-        glDisable(GL_TEXTURE_2D);
-        return;
+        Enable(GL_TEXTURE_2D, false);
+        return nullptr;
     }
     GlTextureCopy& copy = UploadTexture(*texture, context_);
-    glEnable(GL_TEXTURE_2D);
+    Enable(GL_TEXTURE_2D, true);
     const auto& sampler = samplerStates_[0];
     SetTextureParameter(copy.minFilter, GL_TEXTURE_MIN_FILTER,
                         sampler[D3DSAMP_MINFILTER] == D3DTEXF_LINEAR ? GL_LINEAR : GL_NEAREST);
@@ -360,6 +407,7 @@ void GlDevice::ApplyTexture()
     SetTextureParameter(copy.wrapS, GL_TEXTURE_WRAP_S, Wrap(sampler[D3DSAMP_ADDRESSU]));
     SetTextureParameter(copy.wrapT, GL_TEXTURE_WRAP_T, Wrap(sampler[D3DSAMP_ADDRESSV]));
     if (dirty_ & kDirtyStage) ApplyTextureStage();
+    return &copy;
 }
 
 void GlDevice::ApplyTextureStage()

@@ -99,11 +99,14 @@ GlTextureCopy& UploadTexture(MemoryTexture& texture, const std::shared_ptr<GlCon
     if (copy.uploadedVersion == texture.Version()) return copy;
     // Pixels are 0xAARRGGBB words, which lie in memory as B, G, R, A bytes.
     const GLsizei width = GLsizei(texture.Width()), height = GLsizei(texture.Height());
+    D3DSURFACE_DESC desc = {};
+    texture.GetLevelDesc(0, &desc);
+    // A texture without alpha bits reads alpha 1 whatever its words hold.
+    const bool alphaBits = desc.Format != D3DFMT_X8R8G8B8;
+    copy.opaque = !alphaBits || std::all_of(texture.Pixels().begin(), texture.Pixels().end(),
+                                            [](uint32_t texel) { return texel >> 24 == 0xFF; });
     if (copy.uploadedVersion == 0) {
-        D3DSURFACE_DESC desc = {};
-        texture.GetLevelDesc(0, &desc);
-        // A texture without alpha bits reads alpha 1 whatever its words hold.
-        const GLint internalFormat = desc.Format == D3DFMT_X8R8G8B8 ? GL_RGB8 : GL_RGBA8;
+        const GLint internalFormat = alphaBits ? GL_RGBA8 : GL_RGB8;
         glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
                      texture.Pixels().data());
     } else {

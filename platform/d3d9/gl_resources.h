@@ -31,6 +31,7 @@ public:
     ~GlTextureCopy() override;
 
     GLuint name = 0;
+    bool opaque = false;  // every texel reads alpha 1
     // Sampling last given to this texture object (OpenGL keeps it per texture); 0 = not yet.
     GLint minFilter = 0, magFilter = 0, wrapS = 0, wrapT = 0;
 };

@@ -62,7 +62,22 @@ public:
     // Row-major, top row first, 0xAARRGGBB.
     const std::vector<uint32_t>& Pixels() const { return pixels_; }
 
+    // The parts of a cell of the texture that hold anything but transparent black, in
+    // texels from the cell's top-left corner: its blocks of kBlock by kBlock texels that
+    // do, neighbours along a row of blocks run together. Null for a cell that does not lie
+    // inside the texture, or a texture whose texels all read opaque. Kept per cell until
+    // the texels change (visible_runs.cpp).
+    static constexpr LONG kBlock = 16;
+    const std::vector<RECT>* VisibleRuns(const RECT& cell);
+
 private:
+    struct CellRuns {
+        RECT cell;
+        std::vector<RECT> runs;
+    };
+    std::vector<CellRuns> visibleRuns_;
+    uint64_t visibleRunsVersion_ = 0;
+
     UINT width_;
     UINT height_;
     D3DFORMAT format_;

@@ -3,8 +3,10 @@
 // apply (the head-up display changes them between draws). Begin sets the states a flat,
 // unlit picture needs and End gives the old ones back.
 #include <cmath>
+#include <vector>
 
 #include "d3dx9core.h"
+#include "resources.h"
 #include "sprite_factory.h"
 
 namespace d3dx9 {
@@ -99,32 +101,57 @@ public:
         // scaled or turned one is filtered, with its texture coordinates pulled in by half
         // a texel so that the filter never reaches the neighbouring cells of the sheet.
         const bool exact = rotation == 0.0f && scale.x == 1.0f && scale.y == 1.0f;
+        // A cell placed half a pixel off puts pixel centres on the borders between texels;
+        // the mapping moves on by a sliver of a texel so that every pixel takes the texel
+        // after the border however the rasteriser rounds (it rounds differently drawing
+        // into a window and into an offscreen buffer).
         const float texelU = 1.0f / float(desc.Width), texelV = 1.0f / float(desc.Height);
-        const float inset = exact ? 0.0f : 0.5f;
-        const float u0 = (float(cell.left) + inset) * texelU, u1 = (float(cell.right) - inset) * texelU;
-        const float v0 = (float(cell.top) + inset) * texelV, v1 = (float(cell.bottom) - inset) * texelV;
+        const float inset = exact ? 0.0f : 0.5f, nudge = exact ? 1.0f / 1024.0f : 0.0f;
+        const float u0 = (float(cell.left) + inset + nudge) * texelU, u1 = (float(cell.right) - inset + nudge) * texelU;
+        const float v0 = (float(cell.top) + inset + nudge) * texelV, v1 = (float(cell.bottom) - inset + nudge) * texelV;
 
-        const float width = float(cell.right - cell.left), height = float(cell.bottom - cell.top);
         const float cosine = std::cos(rotation), sine = std::sin(rotation);
-        const float corners[4][2] = {{0.0f, 0.0f}, {width, 0.0f}, {width, height}, {0.0f, height}};
-        const float uv[4][2] = {{u0, v0}, {u1, v0}, {u1, v1}, {u0, v1}};
-        SpriteVertex quad[4];
-        for (int i = 0; i < 4; ++i) {
-            const float x = corners[i][0] * scale.x - centre.x, y = corners[i][1] * scale.y - centre.y;
+        // A vertex at (x, y) texels from the cell's top-left corner.
+        const auto vertex = [&](float x, float y, float u, float v) {
+            x = x * scale.x - centre.x;
+            y = y * scale.y - centre.y;
             // Pixel centres lie on whole numbers: the quad's edges go half a pixel before them.
-            quad[i] = {x * cosine - y * sine + centre.x + position.x - 0.5f,
-                       x * sine + y * cosine + centre.y + position.y - 0.5f,
-                       0.0f,
-                       1.0f,
-                       colour,
-                       uv[i][0],
-                       uv[i][1]};
-        }
+            return SpriteVertex{x * cosine - y * sine + centre.x + position.x - 0.5f,
+                                x * sine + y * cosine + centre.y + position.y - 0.5f,
+                                0.0f,
+                                1.0f,
+                                colour,
+                                u,
+                                v};
+        };
         const DWORD filter = exact ? D3DTEXF_POINT : D3DTEXF_LINEAR;
         device_->SetSamplerState(0, D3DSAMP_MINFILTER, filter);
         device_->SetSamplerState(0, D3DSAMP_MAGFILTER, filter);
         const HRESULT bound = device_->SetTexture(0, texture);
         if (FAILED(bound)) return bound;
+
+        const std::vector<RECT>* runs = exact && ClearIsNoOp() ? VisibleRuns(texture, cell) : nullptr;
+        if (runs) {
+            // Only the parts that show, texel on pixel.
+            if (runs->empty()) return D3D_OK;
+            quads_.clear();
+            for (const RECT& run : *runs) {
+                const float left = float(run.left), top = float(run.top), right = float(run.right),
+                            bottom = float(run.bottom);
+                const float ul = (float(cell.left + run.left) + nudge) * texelU,
+                            ur = (float(cell.left + run.right) + nudge) * texelU;
+                const float vt = (float(cell.top + run.top) + nudge) * texelV,
+                            vb = (float(cell.top + run.bottom) + nudge) * texelV;
+                const SpriteVertex topLeft = vertex(left, top, ul, vt), bottomRight = vertex(right, bottom, ur, vb);
+                quads_.insert(quads_.end(), {topLeft, vertex(right, top, ur, vt), bottomRight, topLeft, bottomRight,
+                                             vertex(left, bottom, ul, vb)});
+            }
+            return device_->DrawPrimitiveUP(D3DPT_TRIANGLELIST, UINT(quads_.size() / 3), quads_.data(),
+                                            sizeof(SpriteVertex));
+        }
+        const float width = float(cell.right - cell.left), height = float(cell.bottom - cell.top);
+        const SpriteVertex quad[4] = {vertex(0.0f, 0.0f, u0, v0), vertex(width, 0.0f, u1, v0),
+                                      vertex(width, height, u1, v1), vertex(0.0f, height, u0, v1)};
         return device_->DrawPrimitiveUP(D3DPT_TRIANGLEFAN, 2, quad, sizeof(SpriteVertex));
     }
 
@@ -144,6 +171,29 @@ public:
     }
 
 private:
+    // Whether transparent black, which the colour key leaves where a sheet is empty,
+    // leaves the target as it is under the device's blend: it adds nothing and the target
+    // is kept whole. The back buffer has no alpha channel, so its alpha reads one.
+    bool ClearIsNoOp() const
+    {
+        DWORD blending = FALSE, op = 0, dest = 0;
+        if (FAILED(device_->GetRenderState(D3DRS_ALPHABLENDENABLE, &blending)) ||
+            FAILED(device_->GetRenderState(D3DRS_BLENDOP, &op)) ||
+            FAILED(device_->GetRenderState(D3DRS_DESTBLEND, &dest)))
+            return false;
+        constexpr DWORD kAdd = 1;
+        return blending && op == kAdd &&
+               (dest == D3DBLEND_ONE || dest == D3DBLEND_INVSRCALPHA || dest == D3DBLEND_INVSRCCOLOR ||
+                dest == D3DBLEND_DESTALPHA);
+    }
+
+    // The parts of the cell that show, where the texture can tell them.
+    static const std::vector<RECT>* VisibleRuns(IDirect3DTexture9* texture, const RECT& cell)
+    {
+        auto* memory = dynamic_cast<d3d9::MemoryTexture*>(texture);
+        return memory ? memory->VisibleRuns(cell) : nullptr;
+    }
+
     // False, with nothing held, when the device cannot tell one of them.
     bool SaveStates()
     {
@@ -165,6 +215,7 @@ private:
     DWORD savedSampler_[kSamplerCount] = {};
     DWORD savedFvf_ = 0;
     IDirect3DBaseTexture9* savedTexture_ = nullptr;
+    std::vector<SpriteVertex> quads_;
 };
 
 }  // namespace

@@ -28,6 +28,17 @@ protected:
         ASSERT_EQ(D3DXCreateSprite(device_, &sprite_), D3D_OK);
     }
 
+    // The game's sprite and sheet globals pointed at this device's.
+    void GiveTheGameTheSheets()
+    {
+        g_sprite = sprite_;
+        g_texScoreboard = sheets_[kScoreboard];
+        g_texTitle = sheets_[kTitle];
+        g_texGame = sheets_[kGame];
+        g_texGlyphs = sheets_[kGlyphs];
+        g_texEnding = sheets_[kEnding];
+    }
+
     void TearDown() override
     {
         for (IDirect3DTexture9* sheet : sheets_)

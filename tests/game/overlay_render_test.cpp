@@ -36,12 +36,7 @@ protected:
     {
         SheetDeviceTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
-        g_sprite = sprite_;
-        g_texScoreboard = sheets_[kScoreboard];
-        g_texTitle = sheets_[kTitle];
-        g_texGame = sheets_[kGame];
-        g_texGlyphs = sheets_[kGlyphs];
-        g_texEnding = sheets_[kEnding];
+        GiveTheGameTheSheets();
         glyphs::FillTables();
         // The craft as the stage loading loads it.
         const D3DXVECTOR3 pos(0.0f, -10.8f, 0.0f), rot(-90.0f, 0.0f, 0.0f), scale(0.5f, 0.5f, 0.5f);

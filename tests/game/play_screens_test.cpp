@@ -5,18 +5,14 @@
 #include <vector>
 
 #include "core/scene.h"
-#include "data/sheet_device.h"
 #include "data_models/scene_math.h"
-#include "d3dx9/sprite_factory.h"
-#include "fake/fake.h"
 #include "fake/fake_win32.h"
 #include "game/boss.h"
 #include "game/energy.h"
 #include "game/stage.h"
 #include "game/stage_loading.h"
 #include "game/stage_warning.h"
-#include "support/fresh_game.h"
-#include "support/game_state.h"
+#include "game_screens_fixture.h"
 #include "support/screens.h"
 
 namespace {
@@ -29,36 +25,17 @@ int ChangedAround(const d3d9::Picture& a, const d3d9::Picture& b, const D3DXVECT
                    std::min(640, int(pixel.x) + reach + 1), std::min(480, int(pixel.y) + reach + 1));
 }
 
-class PlayScreens : public SheetDeviceTest {
+class PlayScreens : public GameScreensTest {
 protected:
     void SetUp() override
     {
-        fake::Install();  // the keyboard, sound and music of the stand-ins
-        d3dx9::SetSpriteFactory({});  // and the real sprite
-        game_state::ResetToStart();
-        SheetDeviceTest::SetUp();
+        GameScreensTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
-        g_sprite = sprite_;
-        g_texScoreboard = sheets_[kScoreboard];
-        g_texTitle = sheets_[kTitle];
-        g_texGame = sheets_[kGame];
-        g_texGlyphs = sheets_[kGlyphs];
-        g_texEnding = sheets_[kEnding];
-        g_presentParams = render_test::WindowedParams();
         // The scene chain from the loading to the stage's first frame.
         g_sceneFunc = LoadStage;
         for (int step = 0; step < 3; ++step) g_sceneFunc();
         ASSERT_EQ(g_sceneFunc, StageFrame);
         ASSERT_NE(g_world.player.mesh, nullptr) << "run from the build folder, which holds DATA";
-    }
-
-    void TearDown() override
-    {
-        ReleaseGameWorld();
-        ReleaseTune();
-        game_state::ResetToStart();
-        SheetDeviceTest::TearDown();
-        fake::Uninstall();
     }
 
     // Frames of the current scene; the picture of the last.
@@ -79,13 +56,6 @@ protected:
         before.Restore();
         const d3d9::Picture with = Play(1);
         return {with, without};
-    }
-
-    static int Active(const GameObject* pool, int count)
-    {
-        int active = 0;
-        for (int i = 0; i < count; ++i) active += pool[i].state != 0;
-        return active;
     }
 };
 

@@ -1,0 +1,42 @@
+// The whole game drawn through the real OpenGL device and sprite with the real sheets, on
+// the keyboard, sound and music of the stand-ins: the globals the start-up sets pointing at
+// them, the game's state as at program start, and all of it given back at the end.
+#pragma once
+
+#include "core/game_world.h"
+#include "d3dx9/sprite_factory.h"
+#include "data/sheet_device.h"
+#include "fake/fake.h"
+#include "support/fresh_game.h"
+#include "support/game_state.h"
+
+class GameScreensTest : public SheetDeviceTest {
+protected:
+    void SetUp() override
+    {
+        fake::Install();
+        d3dx9::SetSpriteFactory({});  // the real sprite
+        game_state::ResetToStart();
+        SheetDeviceTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        GiveTheGameTheSheets();
+        g_presentParams = render_test::WindowedParams();
+    }
+
+    void TearDown() override
+    {
+        ReleaseGameWorld();
+        ReleaseTune();
+        game_state::ResetToStart();
+        SheetDeviceTest::TearDown();
+        fake::Uninstall();
+    }
+
+    // Objects of the pool in play.
+    static int Active(const GameObject* pool, int count)
+    {
+        int active = 0;
+        for (int i = 0; i < count; ++i) active += pool[i].state != 0;
+        return active;
+    }
+};
