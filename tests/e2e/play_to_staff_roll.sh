@@ -49,4 +49,5 @@ expect_scene ending
 keep_shot ending-later
 
 quit_with_escape
+check_sound
 echo "played from the title through the stage and the boss to the staff roll; Escape ended the game with exit code 0"
