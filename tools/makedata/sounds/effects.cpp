@@ -6,11 +6,12 @@ namespace makedata::sound {
 
 namespace {
 
-// Every effect sits 7 dB under the peak that balances it, and the music synthesiser's gain
+// Every effect sits 8 dB under the peak that balances it, and the music synthesiser's gain
 // as far under the tunes' balanced level, so the balance of tunes and effects holds while
-// the loudest bursts heard in play (the big explosion over an enemy's and a shot, on a drum
-// hit of the tune: about 2.1 times full scale at the balanced levels) stay under full scale.
-constexpr double kMixHeadroom = 0.447;
+// the loudest bursts heard in play stay under full scale: at the balanced levels the big
+// explosion over an enemy's, a hit and a shot reached 1.5 times full scale, and a drum hit
+// of the tune adds up to 0.8 more.
+constexpr double kMixHeadroom = 0.398;
 
 void ScaleToPeak(Samples& samples, double balancedPeak)
 {
