@@ -1,5 +1,5 @@
 // The stage timetable through the stage loading's own reader, on the stand-ins: any input
-// fills only whole records with finite positions, and a slot no record filled stays empty.
+// fills slots only with known types and finite positions, and a slot no record filled stays empty.
 #include <cmath>
 #include <cstdint>
 #include <cstring>

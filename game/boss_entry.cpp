@@ -1,6 +1,4 @@
 // The boss fight's set-up and the reading of its attack timetable.
-#include <cmath>
-
 #include "audio/music.h"
 #include "core/game_world.h"
 #include "core/scene.h"
@@ -12,9 +10,9 @@ AttackPatternEntry g_attackPatterns[100];
 
 namespace {
 
-// Records of 9 bytes: an unused float, the time and the type. Reading stops at the table's
-// end or at the first record the file does not hold whole; a record whose time is not a
-// finite number leaves its entry empty, so it can never fire.
+// Records of 9 bytes: an unused float, the time and the type, at most as many as the table
+// holds. No read is checked: a field cut off by the end of the data keeps the bytes it got
+// and zero for the rest.
 void ReadAttackTimetable()
 {
     crt::FILE* file = crt::fopen("./DATA/PatAt.kfc", "rt");
@@ -25,10 +23,9 @@ void ReadAttackTimetable()
         float unused = 0.0f;
         float time = 0.0f;
         uint8_t type = 0;
-        if (crt::fread(&unused, 4, 1, file) != 1 || crt::fread(&time, 4, 1, file) != 1 ||
-            crt::fread(&type, 1, 1, file) != 1)
-            break;
-        if (!std::isfinite(time)) continue;
+        crt::fread(&unused, 4, 1, file);
+        crt::fread(&time, 4, 1, file);
+        crt::fread(&type, 1, 1, file);
         g_attackPatterns[i].time = time * 20.0f;
         g_attackPatterns[i].type = type;
     }

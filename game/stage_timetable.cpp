@@ -47,12 +47,6 @@ void FillEnemySlot(int32_t slot, float x, float time, uint8_t type)
     g_enemySlotFilled[slot] = 1;
 }
 
-// One whole record, or false at the end of the data.
-bool ReadRecord(crt::FILE* file, float* x, float* time, uint8_t* type)
-{
-    return crt::fread(x, 4, 1, file) == 1 && crt::fread(time, 4, 1, file) == 1 && crt::fread(type, 1, 1, file) == 1;
-}
-
 }  // namespace
 
 int32_t g_stageEnemyCount = 0;
@@ -68,10 +62,14 @@ void ReadStageTimetable(int32_t barA)
     crt::fread(&g_stageEnemyCount, 4, 1, file);
     int32_t barB = 0;
     for (int32_t slot = 0; slot < g_stageEnemyCount && slot < kEnemySlots; ++slot) {
+        // No read is checked, on purpose: past the end of the data a field keeps the bytes
+        // it got and zero for the rest, so the records a short file lacks come in as x 0,
+        // time 0, type 0.
         float x = 0.0f, time = 0.0f;
         uint8_t type = 0;
-        // A short file ends the enemies where its data ends; the rest stay empty.
-        if (!ReadRecord(file, &x, &time, &type)) break;
+        crt::fread(&x, 4, 1, file);
+        crt::fread(&time, 4, 1, file);
+        crt::fread(&type, 1, 1, file);
         FillEnemySlot(slot, x, time, type);
         barB += kBarFull / g_stageEnemyCount;
         if (barB >= kBarFull) barB = kBarFull;

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "makedata.h"
+#include "support/scratch_folder.h"
 #include "sound_files.h"
 
 namespace {
@@ -16,8 +17,8 @@ void Generate(const std::filesystem::path& dataDir)
 
 TEST(SoundData, IsTheSameOnEveryRun)
 {
-    const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "veltrane-sound-data";
-    std::filesystem::remove_all(scratch);
+    const ScratchFolder scratchFolder("veltrane-sound-data");
+    const std::filesystem::path& scratch = scratchFolder.path();
     Generate(scratch / "first");
     Generate(scratch / "second");
     const char* const files[] = {"enter.wav", "shot.wav", "EnemyDie.wav", "damege.wav", "siren.wav", "laser.wav",
@@ -28,7 +29,6 @@ TEST(SoundData, IsTheSameOnEveryRun)
         EXPECT_EQ(first, soundtest::ReadBytes(scratch / "second" / "snd" / file)) << file;
         EXPECT_EQ(first, soundtest::ReadBytes(std::filesystem::path("DATA/snd") / file)) << file << " differs from the build's";
     }
-    std::filesystem::remove_all(scratch);
 }
 
 }  // namespace

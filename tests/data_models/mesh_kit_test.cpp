@@ -8,6 +8,8 @@
 #include <map>
 #include <utility>
 
+#include "support/scratch_folder.h"
+
 #include "models/hull.h"
 #include "models/models.h"
 #include "models/shapes.h"
@@ -76,8 +78,8 @@ std::string ReadFile(const std::filesystem::path& path)
 
 TEST(MeshKit, GeneratorWritesTheSameBytesAsTheBuild)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "veltrane_models_again";
-    std::filesystem::remove_all(folder);
+    const ScratchFolder scratch("veltrane-models-again");
+    const std::filesystem::path& folder = scratch.path();
     WriteModels(folder);
     WriteTimetables(folder);
     int compared = 0;
@@ -88,7 +90,6 @@ TEST(MeshKit, GeneratorWritesTheSameBytesAsTheBuild)
         ++compared;
     }
     EXPECT_EQ(compared, 15 + 11 + 2);  // models, textures, timetables
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -46,8 +46,9 @@ start_display() {
   export DISPLAY=":$number"
 }
 
-# Starts the game of build folder $1 in its run folder, on the display, with no sound card:
-# SDL's dummy driver takes the sound, or its disk driver records it into $game_sound.
+# Starts the game of build folder $1 on the display, with no sound card: in its run folder,
+# or as command $3 in folder $2. SDL's dummy driver takes the sound, or its disk driver
+# records it into $game_sound.
 start_game() {
   export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=$audio_driver SDL_DISKAUDIOFILE=$game_sound
   if ldd "$1/veltrane" | grep -q libasan; then
@@ -56,7 +57,7 @@ start_game() {
     export ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0"
     export LSAN_OPTIONS="suppressions=$e2e_here/system-leaks.supp:print_suppressions=0"
   fi
-  (cd "$1" && exec ./veltrane) >"$game_log" 2>&1 &
+  (cd "${2:-$1}" && exec "${3:-./veltrane}") >"$game_log" 2>&1 &
   game=$!
 }
 

@@ -14,14 +14,13 @@
 #include "fake/fake.h"
 #include "fake/fake_d3d9.h"
 #include "fake/fake_input.h"
-#include "fake/fake_sound.h"
 #include "game/energy.h"
 #include "game/missile_manoeuvre.h"
 #include "game/player_control.h"
 #include "graphics/effects.h"
 #include "input/joystick.h"
-#include "support/game_device.h"
 #include "support/game_state.h"
+#include "support/stand_in_globals.h"
 
 class ActorTest : public ::testing::Test {
 protected:
@@ -30,10 +29,7 @@ protected:
         game_state::ResetToStart();
         MakeGameDevice();
         if (HasFatalFailure()) return;
-        const DSBUFFERDESC desc = {};
-        g_sndShot = new fake::FakeSoundBuffer("shot", desc);
-        g_sndDamage = new fake::FakeSoundBuffer("damage", desc);
-        g_sndEnemyDie = new fake::FakeSoundBuffer("enemydie", desc);
+        MakeSounds({{&g_sndShot, "shot"}, {&g_sndDamage, "damage"}, {&g_sndEnemyDie, "enemydie"}});
         g_world.player.colour[3] = 1.0f;
         fake::ClearCalls();
     }
@@ -42,9 +38,7 @@ protected:
     {
         FreeDirectInput();
         g_joystickPresent = 0;
-        for (IDirectSoundBuffer** sound : {&g_sndShot, &g_sndDamage, &g_sndEnemyDie}) Release(*sound);
-        Release(g_device);
-        Release(g_d3d);
+        ReleaseStandIns();
         game_state::ResetToStart();
     }
 
@@ -52,11 +46,6 @@ protected:
     {
         fake::InstallInput({{"pad"}});
         ASSERT_TRUE(InitDirectInput(nullptr));
-    }
-
-    static size_t Plays(const std::string& sound)
-    {
-        return fake::CallsStartingWith("SoundBuffer.Play(" + sound).size();
     }
 
     fake::Installed installed_;

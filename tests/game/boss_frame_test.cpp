@@ -1,6 +1,7 @@
 // The boss fight on the stand-ins: the phases' frame counts, the attack walk and its
 // volleys, the hits on the boss's flanks, the laser, the touch, the G key, the timetable
 // read in text mode, and a craft lost in the fight.
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -87,7 +88,7 @@ std::vector<uint8_t> Timetable(int32_t count, const std::vector<std::pair<float,
     return bytes;
 }
 
-TEST_F(BossFrameTest, TheBossRisesIn580FramesAndDescendsIn525FillingItsLifeIn240)
+TEST_F(BossFrameTest, TheBossRisesIn580FramesAndDescendsIn525FillingItsLifeIn240To1200WhereItStays)
 {
     g_world.walls[0].scale = g_world.walls[1].scale = D3DXVECTOR3(1.0f, 1.0f, 1.0f);
     EnterFight(nullptr);
@@ -111,6 +112,7 @@ TEST_F(BossFrameTest, TheBossRisesIn580FramesAndDescendsIn525FillingItsLifeIn240
     }
     EXPECT_EQ(descent, 525);
     EXPECT_EQ(filled, 240);
+    EXPECT_EQ(g_world.boss.life, 1200.0f);
     EXPECT_EQ(g_world.boss.pos.y, 9.0f);
     EXPECT_EQ(g_world.player.timer, 1.0f);
 }
@@ -323,7 +325,10 @@ TEST_F(BossFrameTest, GEndsTheFightFromEveryPhaseButADyingBossGoesOnDying)
     }
 }
 
-TEST_F(BossFrameTest, TheTimetableIsReadInTextModeWholeRecordsOnlyAtMost100)
+// Every record up to the count (at most the table's 100) is read, whole or not: a field cut
+// off by the end of the data keeps the bytes it got, so a record missing only its type
+// byte is a volley.
+TEST_F(BossFrameTest, TheTimetableIsReadInTextModeEveryRecordUpToTheCountAtMost100)
 {
     std::vector<std::pair<float, uint8_t>> many;
     for (int i = 0; i < 150; ++i) many.push_back({float(i + 1), uint8_t(i % 3)});
@@ -332,7 +337,10 @@ TEST_F(BossFrameTest, TheTimetableIsReadInTextModeWholeRecordsOnlyAtMost100)
     std::vector<uint8_t> cut = Timetable(5, {{1.0f, 0}, {2.0f, 1}, {2.5f, 0}});
     cut[4 + 18 + 4] = 0x55;  // the third time's low bytes, then the file ends
     cut.resize(4 + 18 + 6);
+    std::vector<uint8_t> noType = Timetable(1, {{1.5f, 2}});
+    noType.pop_back();
     const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    const float cutTime = std::bit_cast<float>(0x55u) * 20.0f;
 
     const struct {
         const char* name;
@@ -340,9 +348,10 @@ TEST_F(BossFrameTest, TheTimetableIsReadInTextModeWholeRecordsOnlyAtMost100)
         std::vector<AttackPatternEntry> entries;  // the rest all zero
     } cases[] = {
         {"count 150", Timetable(150, many), {}},
-        {"text mode", translated, {{4, 172.5f}}},
-        {"short", cut, {{0, 20.0f}, {1, 40.0f}}},
-        {"not finite", Timetable(4, {{1.0f, 0}, {nan, 0}, {-inf, 0}, {2.0f, 2}}), {{0, 20.0f}, {}, {}, {2, 40.0f}}},
+        {"text mode, 0x1A as the last type", translated, {{4, 172.5f}, {0, 30.0f}}},
+        {"cut inside a time", cut, {{0, 20.0f}, {1, 40.0f}, {0, cutTime}}},
+        {"type byte missing", noType, {{0, 30.0f}}},
+        {"not finite", Timetable(4, {{1.0f, 0}, {nan, 0}, {-inf, 0}, {2.0f, 2}}), {{0, 20.0f}, {0, nan}, {0, -inf}, {2, 40.0f}}},
     };
     for (const auto& c : cases) {
         Restart();
@@ -353,7 +362,8 @@ TEST_F(BossFrameTest, TheTimetableIsReadInTextModeWholeRecordsOnlyAtMost100)
         EnterFight(&c.bytes);
         for (int i = 0; i < 100; ++i) {
             EXPECT_EQ(g_attackPatterns[i].type, expected[i].type) << c.name << " entry " << i;
-            EXPECT_EQ(g_attackPatterns[i].time, expected[i].time) << c.name << " entry " << i;
+            EXPECT_EQ(std::bit_cast<uint32_t>(g_attackPatterns[i].time), std::bit_cast<uint32_t>(expected[i].time))
+                << c.name << " entry " << i;
         }
         EXPECT_EQ(g_sceneFunc, BossFrame) << c.name;
     }
@@ -386,6 +396,49 @@ TEST_F(BossFrameTest, ACraftLostInTheFightGoesToTheEndingUnderTheStageCamera)
         const D3DMATRIX stage = StageView();
         EXPECT_EQ(std::memcmp(&view, &stage, sizeof view), 0) << int(c.phase);
     }
+}
+
+TEST_F(BossFrameTest, ABombTouchingTheCraftTakesTwoWhereItsUpdateLeftItEvenRetired)
+{
+    const struct {
+        D3DXVECTOR3 bomb, craft;
+        bool hit;
+    } cases[] = {
+        {{0.0f, -9.5f, 0.0f}, {0.0f, -10.8f, 0.0f}, true},
+        {{0.0f, -7.5f, 0.0f}, {0.0f, -10.8f, 0.0f}, false},  // its box, tumbling, lies beyond 2 up the ray
+        {{20.0f, 0.0f, 0.0f}, {0.0f, -1.5f, 0.0f}, true},    // out of the play box: freed at the origin
+    };
+    for (const auto& c : cases) {
+        Restart();
+        Fight(2, {0.0f, 9.0f, 0.0f});
+        GameObject& bomb = g_world.bossBombs[0];
+        GiveBox(bomb);
+        bomb.state = 1;
+        bomb.pos = c.bomb;
+        g_world.player.pos = c.craft;
+        BossFrame();
+        EXPECT_EQ(g_world.player.life, c.hit ? 85.0f : 87.0f) << c.bomb.x << ", " << c.bomb.y;
+        EXPECT_EQ(bomb.state, c.hit ? 0 : 1);
+        EXPECT_EQ(Plays("bossdie"), c.hit ? 1u : 0u);
+        EXPECT_EQ(g_explosionWorld[0]._11, c.hit ? 1.0f : 0.0f);
+    }
+}
+
+TEST_F(BossFrameTest, TheBossMovesOnInAFrameThatCannotBeginItsScene)
+{
+    Fight(0, {10.0f, -120.0f, -70.0f});
+    fake::FailBeginScene({0});
+    BossFrame();
+    EXPECT_EQ(fake::CallsStartingWith("EndScene").size(), 0u);
+    EXPECT_EQ(g_world.boss.pos.y, -119.5f);
+}
+
+TEST_F(BossFrameTest, ACraftLifeOfExactlyZeroStartsTheDeathSpin)
+{
+    Fight(2, {0.0f, 9.0f, 0.0f});
+    g_world.player.life = 0.0f;
+    BossFrame();
+    EXPECT_EQ(g_world.player.state, 2);
 }
 
 }  // namespace

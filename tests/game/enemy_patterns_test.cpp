@@ -1,5 +1,4 @@
 // The enemy patterns' worked frames and the two hit tests.
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include "game/flight.h"
 #include "graphics/models.h"
 #include "graphics/release_model.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -143,14 +143,14 @@ TEST_F(EnemyPatternsTest, SpheresMustOverlapNotJustTouch)
 TEST_F(EnemyPatternsTest, TheRayMeetsTheMeshTurnedBackZThenXThenYNotAsItIsDrawn)
 {
     // One square in model space, at y = 5, spanning -1 .. 1 in x and z.
-    const auto file = std::filesystem::temp_directory_path() / ("veltrane-ray-" + std::to_string(getpid()) + ".x");
+    const ScratchFolder scratch("veltrane-ray");
+    const auto file = scratch / "square.x";
     std::ofstream(file) << "xof 0303txt 0032\nMesh {\n 4;\n -1.0;5.0;-1.0;, -1.0;5.0;1.0;, 1.0;5.0;1.0;, "
                            "1.0;5.0;-1.0;;\n 1; 4;0,1,2,3;;\n}\n";
     GameObject target, mover;
     ASSERT_EQ(D3DXLoadMeshFromXA(file.c_str(), D3DXMESH_SYSTEMMEM, g_device, nullptr, nullptr, nullptr, nullptr,
                                  &target.mesh),
               D3D_OK);
-    std::filesystem::remove(file);
     const struct {
         D3DXVECTOR3 rot, pos, offset, delta;
         float distance;  // -7: no hit
@@ -178,7 +178,8 @@ TEST_F(EnemyPatternsTest, AMeasuredTargetTurnsAwayOnlyRaysThatWouldMissItsMesh)
 {
     // A cube of half-size 1 whose centre lies off the model's origin, so that every turn
     // carries its bounding sphere elsewhere.
-    const auto file = std::filesystem::temp_directory_path() / ("veltrane-offset-" + std::to_string(getpid()) + ".x");
+    const ScratchFolder scratch("veltrane-offset");
+    const auto file = scratch / "cube.x";
     std::ofstream(file) << "xof 0303txt 0032\nMesh {\n 8;\n"
                            " 2;-1;-1;, 4;-1;-1;, 4;1;-1;, 2;1;-1;, 2;-1;1;, 4;-1;1;, 4;1;1;, 2;1;1;;\n"
                            " 6;\n 4;0,1,2,3;, 4;4,5,6,7;, 4;0,1,5,4;, 4;3,2,6,7;, 4;0,3,7,4;, 4;1,2,6,5;;\n}\n";
@@ -186,7 +187,6 @@ TEST_F(EnemyPatternsTest, AMeasuredTargetTurnsAwayOnlyRaysThatWouldMissItsMesh)
     ASSERT_EQ(D3DXLoadMeshFromXA(file.c_str(), D3DXMESH_SYSTEMMEM, g_device, nullptr, nullptr, nullptr, nullptr,
                                  &measured.mesh),
               D3D_OK);
-    std::filesystem::remove(file);
     measured.scale = D3DXVECTOR3(1.0f, 1.0f, 1.0f);
     ASSERT_EQ(ComputeBoundingSphere(&measured, 1.0f), D3D_OK);
     GameObject unmeasured = measured;

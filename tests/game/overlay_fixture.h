@@ -13,7 +13,7 @@
 #include "fake/call_log.h"
 #include "fake/fake.h"
 #include "fake/fake_d3d9.h"
-#include "support/game_device.h"
+#include "support/stand_in_globals.h"
 
 class OverlayFixture : public ::testing::Test {
 protected:
@@ -21,12 +21,10 @@ protected:
     {
         MakeGameDevice();
         if (HasFatalFailure()) return;
-        ASSERT_EQ(D3DXCreateSprite(g_device, &g_sprite), S_OK);
-        MakeSheet(g_texScoreboard, 640, 480, "Scoreboard");
-        MakeSheet(g_texTitle, 640, 1024, "Title");
-        MakeSheet(g_texGame, 1024, 512, "Game");
-        MakeSheet(g_texGlyphs, 512, 512, "Glyphs");
-        MakeSheet(g_texEnding, 512, 1024, "Ending");
+        MakeSpriteAndSheets({{&g_texScoreboard, 640, 480, "Scoreboard"}, {&g_texTitle, 640, 1024, "Title"},
+                             {&g_texGame, 1024, 512, "Game"}, {&g_texGlyphs, 512, 512, "Glyphs"},
+                             {&g_texEnding, 512, 1024, "Ending"}});
+        if (HasFatalFailure()) return;
         g_world.player = GameObject();
         g_world.boss = GameObject();
         fake::ClearCalls();
@@ -34,11 +32,7 @@ protected:
 
     void TearDown() override
     {
-        for (IDirect3DTexture9** sheet : {&g_texScoreboard, &g_texTitle, &g_texGame, &g_texGlyphs, &g_texEnding})
-            Release(*sheet);
-        Release(g_sprite);
-        Release(g_device);
-        Release(g_d3d);
+        ReleaseStandIns();
         g_world.player = GameObject();
         g_world.boss = GameObject();
     }
@@ -60,12 +54,4 @@ protected:
     }
 
     fake::Installed installed_;
-
-private:
-    static void MakeSheet(IDirect3DTexture9*& sheet, UINT width, UINT height, const char* name)
-    {
-        ASSERT_EQ(g_device->CreateTexture(width, height, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &sheet, nullptr),
-                  D3D_OK);
-        fake::NameTexture(sheet, name);
-    }
 };

@@ -20,7 +20,6 @@
 #include "fake/fake.h"
 #include "fake/fake_d3d9.h"
 #include "fake/fake_device.h"
-#include "fake/fake_sound.h"
 #include "fake/fake_win32.h"
 #include "game/boss.h"
 #include "game/energy.h"
@@ -32,6 +31,7 @@
 #include "input/joystick.h"
 #include "support/fresh_game.h"
 #include "support/game_state.h"
+#include "support/stand_in_globals.h"
 
 // Keeps the world position of every mesh draw, so a test can count the images of an object.
 class DrawSpotDevice : public fake::FakeDevice {
@@ -58,16 +58,10 @@ protected:
         D3DPRESENT_PARAMETERS params = {};
         device_ = new DrawSpotDevice(params);
         g_device = device_;
-        ASSERT_EQ(D3DXCreateSprite(g_device, &g_sprite), D3D_OK);
-        ASSERT_EQ(g_device->CreateTexture(1024, 512, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &g_texGame, nullptr),
-                  D3D_OK);
-        fake::NameTexture(g_texGame, "game");
-        const DSBUFFERDESC desc = {};
-        g_sndDamage = new fake::FakeSoundBuffer("damage", desc);
-        g_sndEnemyDie = new fake::FakeSoundBuffer("enemydie", desc);
-        g_sndBossDie = new fake::FakeSoundBuffer("bossdie", desc);
-        g_sndSiren = new fake::FakeSoundBuffer("siren", desc);
-        g_sndLaser = new fake::FakeSoundBuffer("laser", desc);
+        MakeSpriteAndSheets({{&g_texGame, 1024, 512, "game"}});
+        if (HasFatalFailure()) return;
+        MakeSounds({{&g_sndDamage, "damage"}, {&g_sndEnemyDie, "enemydie"}, {&g_sndBossDie, "bossdie"},
+                    {&g_sndSiren, "siren"}, {&g_sndLaser, "laser"}});
         box_ = LoadBox();
 
         GameObject& player = g_world.player;
@@ -81,12 +75,8 @@ protected:
 
     void TearDown() override
     {
-        for (IDirectSoundBuffer** sound : {&g_sndDamage, &g_sndEnemyDie, &g_sndBossDie, &g_sndSiren, &g_sndLaser})
-            Release(*sound);
         Release(box_);
-        Release(g_texGame);
-        Release(g_sprite);
-        g_device->Release();
+        ReleaseStandIns();
         ReleaseTune();
         game_state::ResetToStart();
     }
@@ -132,16 +122,6 @@ protected:
         TearDown();
         fake::Install();
         SetUp();
-    }
-
-    static size_t Plays(const std::string& sound)
-    {
-        return fake::CallsStartingWith("SoundBuffer.Play(" + sound).size();
-    }
-
-    static std::vector<std::string> SpriteDraws()
-    {
-        return fake::CallsStartingWith("Sprite.Draw(");
     }
 
     fake::Installed installed_;

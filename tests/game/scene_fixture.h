@@ -15,13 +15,12 @@
 #include "fake/call_log.h"
 #include "fake/fake.h"
 #include "fake/fake_d3d9.h"
-#include "fake/fake_sound.h"
 #include "fake/fake_sprite.h"
 #include "game/stage_loading.h"
 #include "game/title.h"
 #include "shell/main_loop.h"
 #include "support/fresh_game.h"
-#include "support/game_device.h"
+#include "support/stand_in_globals.h"
 
 class SceneFixture : public ::testing::Test {
 protected:
@@ -30,13 +29,9 @@ protected:
         fake::Install();
         MakeGameDevice();
         if (HasFatalFailure()) return;
-        ASSERT_EQ(D3DXCreateSprite(g_device, &g_sprite), D3D_OK);
-        ASSERT_EQ(g_device->CreateTexture(640, 1024, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &g_texTitle, nullptr),
-                  D3D_OK);
-        fake::NameTexture(g_texTitle, "Title");
-        DSBUFFERDESC desc = {};
-        desc.dwSize = sizeof desc;
-        g_sndEnter = new fake::FakeSoundBuffer("enter", desc);
+        MakeSpriteAndSheets({{&g_texTitle, 640, 1024, "Title"}});
+        if (HasFatalFailure()) return;
+        MakeSounds({{&g_sndEnter, "enter"}});
         ResetTitleState();
         fake::ClearCalls();
     }
@@ -49,9 +44,6 @@ protected:
         g_sceneFunc = nullptr;
         fake::Uninstall();
     }
-
-    // The sprite draws recorded since the calls were last cleared.
-    static std::vector<std::string> Draws() { return fake::CallsStartingWith("Sprite.Draw("); }
 
     // The tunes the scenes start replace one another; the test gives them back.
     KeptTunes tunes_;

@@ -66,7 +66,7 @@ protected:
     {
         std::vector<std::pair<int, int>> bars;
         int upper = -1;
-        for (const std::string& call : Draws()) {
+        for (const std::string& call : SpriteDraws()) {
             int width = 0;
             if (std::sscanf(call.c_str(), "Sprite.Draw(Title, {0, 816, %d, 820}", &width) == 1) upper = width;
             if (std::sscanf(call.c_str(), "Sprite.Draw(Title, {0, 820, %d, 824}", &width) == 1)

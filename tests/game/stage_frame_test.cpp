@@ -1,6 +1,7 @@
 // The stage frame on the stand-ins: the order of the enemy steps, the exact entry times,
 // the warning sign and the siren, the hand-over to the boss or the ending, the death spin,
 // the Space reset and a frame whose scene cannot begin.
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -245,6 +246,64 @@ TEST_F(StageFrameTest, AFrameThatCannotBeginItsSceneStillKeepsTimeAndPresents)
     EXPECT_EQ(fake::CallsStartingWith("EndScene").size(), 1u);
     EXPECT_EQ(g_world.walls[1].pos.y, 469.5f);
     EXPECT_EQ(enemy.state, 0);
+}
+
+TEST_F(StageFrameTest, TheLaserHurtsWaitingEnemiesTooUpToFifteenMinusTheCraftsHeightAndKillsNextFrame)
+{
+    g_laserActive = 1;
+    GameObject& active = Enemy(0, 6, {0.0f, 10.5f, 0.0f}, 1, 1.0f);  // moved to 10 before the beam
+    GameObject& waiting = Enemy(1, 6, {0.0f, 15.9f, 0.0f}, 0);       // its lowest face at y 14.9
+    GameObject& beyond = Enemy(2, 6, {0.0f, 16.1f, 0.0f}, 0);        // at y 15.1
+    StageFrame();
+    EXPECT_EQ(active.life, 0.0f);
+    EXPECT_EQ(active.state, 1) << "destroyed only by the next frame's enemy steps";
+    EXPECT_EQ(waiting.life, 4.0f);
+    EXPECT_EQ(beyond.life, 5.0f);
+    StageFrame();
+    EXPECT_EQ(active.pos.y, -15.8f);
+}
+
+TEST_F(StageFrameTest, TheFlameStripIsDrawnOnlyWhileTheCraftFlies)
+{
+    for (const SceneFunc frame : {StageFrame, BossFrame}) {
+        for (const uint8_t state : {0, 1, 2}) {
+            Restart();
+            g_world.player.state = state;
+            frame();
+            EXPECT_EQ(g_stripToggle, state == 1 ? 1 : 0) << int(state);
+        }
+    }
+}
+
+TEST_F(StageFrameTest, TheStageSeesAThirdOfPiAtFourThirdsFromOneToAThousand)
+{
+    EnterStage();
+    const D3DMATRIX projection = fake::Device().Transform(D3DTS_PROJECTION);
+    EXPECT_FLOAT_EQ(projection._22, std::sqrt(3.0f));          // 1 / tan(pi / 6)
+    EXPECT_FLOAT_EQ(projection._11, std::sqrt(3.0f) * 0.75f);  // over the aspect
+    EXPECT_FLOAT_EQ(projection._33, 1000.0f / 999.0f);         // far / (far - near)
+    EXPECT_FLOAT_EQ(projection._43, -1000.0f / 999.0f);        // -near * far / (far - near)
+}
+
+TEST_F(StageFrameTest, AWallReachingExactlyMinus470JumpsTo470)
+{
+    g_world.walls[0].pos.y = -469.5f;
+    g_world.walls[1].pos.y = -469.0f;
+    StageFrame();
+    EXPECT_EQ(g_world.walls[0].pos.y, 470.0f);
+    EXPECT_EQ(g_world.walls[1].pos.y, -469.5f);
+}
+
+TEST_F(StageFrameTest, AnEnemyWhoseFireFlagIsDownNeverFiresWhateverItsInterval)
+{
+    for (const int32_t interval : {1, 2, 50}) {
+        Restart();
+        GameObject& enemy = Enemy(0, 0, {0.0f, 5.0f, 0.0f});  // its flag rises only at its timer 80
+        enemy.fireInterval = interval;
+        for (int frame = 0; frame < 60; ++frame) StageFrame();
+        EXPECT_EQ(enemy.fireCounter, 0) << interval;
+        for (const GameObject& shot : g_world.enemyShots) EXPECT_EQ(shot.state, 0) << interval;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // nothing, a file that ends early, and the bytes CR LF and 0x1A.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -66,28 +67,23 @@ TEST_F(StageTimetableTest, CountsAndTheirBarSteps)
     struct Case {
         const char* name;
         int32_t count;
-        int records;       // whole records in the file
-        int cutBytes;      // bytes of the next record after them
+        int records;  // in the file
         std::vector<int> bars;
         int filled;
     };
     const Case cases[] = {
-        {"381: step 1", 381, 381, 0, Steps(1, 381), 381},
-        {"500: step 0, only 381 read", 500, 500, 0, std::vector<int>(381, 0), 381},
-        {"1: step 392", 1, 1, 0, {392}, 1},
-        {"3: step 130", 3, 3, 0, {130, 260, 390}, 3},
-        {"0: nothing", 0, 3, 0, {}, 0},
-        {"below 0: nothing", -4, 3, 0, {}, 0},
-        {"short: stops at the cut record", 5, 2, 5, {78, 156}, 2},
-        {"a count and no records: nothing", 2, 0, 0, {}, 0},
+        {"381: step 1", 381, 381, Steps(1, 381), 381},
+        {"500: step 0, only 381 read", 500, 500, std::vector<int>(381, 0), 381},
+        {"1: step 392", 1, 1, {392}, 1},
+        {"3: step 130", 3, 3, {130, 260, 390}, 3},
+        {"0: nothing", 0, 3, {}, 0},
+        {"below 0: nothing", -4, 3, {}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ReleaseGameWorld();
         MarkTemplates();
-        std::vector<uint8_t> bytes = Timetable(c.count, Records(c.records + (c.cutBytes ? 1 : 0)));
-        bytes.resize(bytes.size() - (c.cutBytes ? 9 - size_t(c.cutBytes) : 0));
-        WriteTimetable(bytes);
+        WriteTimetable(Timetable(c.count, Records(c.records)));
         fake::ClearCalls();
         ReadStageTimetable(245);
         EXPECT_EQ(g_stageEnemyCount, c.count);
@@ -205,13 +201,44 @@ TEST_F(StageTimetableTest, CarriageReturnBeforeLineFeedIsDropped)
     EXPECT_EQ(LowerBars(), std::vector<int>{392});
 }
 
+// No read is checked: a field cut off by the end of the data keeps the bytes it got, and
+// every record up to the count after it reads as x 0, time 0, type 0.
+TEST_F(StageTimetableTest, AShortFileReadsItsMissingRecordsAsTypeZeroAtTimeZero)
+{
+    std::vector<uint8_t> onDisk = Timetable(4, {{1, 2, 3}, {5, std::bit_cast<float>(0x3F123456u), 4}});
+    onDisk.resize(4 + 9 + 4 + 3);  // the second record's time keeps its low three bytes
+    WriteTimetable(onDisk);
+    ReadStageTimetable(245);
+    EXPECT_EQ(LowerBars(), (std::vector<int>{98, 196, 294, 392}));
+    EXPECT_EQ(FilledSlots(), 4);
+    EXPECT_EQ(g_world.enemies[0].type, 3);
+    EXPECT_EQ(g_world.enemies[1].pos.x, -4.0f);
+    EXPECT_EQ(g_world.enemies[1].timer, std::bit_cast<float>(0x00123456u) * 15.0f);
+    for (int slot = 1; slot < 4; ++slot) {
+        const GameObject& enemy = g_world.enemies[slot];
+        EXPECT_EQ(enemy.radiusFactor, 1.0f) << slot;  // a copy of template 0
+        EXPECT_EQ(enemy.life, 2.0f) << slot;
+        EXPECT_EQ(enemy.pos.y, 16.5f) << slot;
+    }
+    for (int slot = 2; slot < 4; ++slot) {
+        EXPECT_EQ(g_world.enemies[slot].pos.x, -9.0f) << slot;
+        EXPECT_EQ(g_world.enemies[slot].timer, 0.0f) << slot;
+    }
+    EXPECT_EQ(g_world.enemies[4].radiusFactor, 0.0f);
+}
+
 TEST_F(StageTimetableTest, ByteOneAEndsTheData)
 {
     std::vector<uint8_t> onDisk = Timetable(3, {{1, 2, 0}, {1, 2, 1}, {1, 2, 2}});
     onDisk[4 + 9 + 4 + 2] = 0x1A;  // inside the second record's time
     WriteTimetable(onDisk);
     ReadStageTimetable(245);
-    EXPECT_EQ(FilledSlots(), 1);
-    EXPECT_EQ(LowerBars(), std::vector<int>{130});
-    EXPECT_EQ(g_world.enemies[1].radiusFactor, 0.0f);
+    EXPECT_EQ(LowerBars(), (std::vector<int>{130, 260, 390}));
+    // The second record keeps its x and the two bytes of its time before the 0x1A (zeros);
+    // the third lies wholly past the end.
+    EXPECT_EQ(FilledSlots(), 3);
+    EXPECT_EQ(g_world.enemies[1].pos.x, -8.0f);
+    EXPECT_EQ(g_world.enemies[1].timer, 0.0f);
+    EXPECT_EQ(g_world.enemies[1].type, 0);
+    EXPECT_EQ(g_world.enemies[2].pos.x, -9.0f);
 }

@@ -51,7 +51,7 @@ protected:
             // A frame draws where the frame before left the parts.
             Shown s = {g_logoPosA, g_logoPosB, false};
             g_sceneFunc();
-            const std::vector<std::string> draws = Draws();
+            const std::vector<std::string> draws = SpriteDraws();
             s.caption = std::count(draws.begin(), draws.end(), kCaptionDraw) == 1;
             // The first frame places the parts itself; its whole numbers print exactly.
             if (frame == 1) {
@@ -257,7 +257,7 @@ TEST_F(TitleTest, NoSpriteActsAsAFailedBeginAndNoSheetSkipsEveryDraw)
     g_texTitle = nullptr;
     fake::ClearCalls();
     TitleFrame();
-    EXPECT_TRUE(Draws().empty());
+    EXPECT_TRUE(SpriteDraws().empty());
     EXPECT_EQ(fake::CallsStartingWith("SetRenderState").size(), 4u);
     EXPECT_EQ(fake::CallsStartingWith("Sprite.End").size(), 1u);
 }

@@ -12,7 +12,7 @@
 #include "graphics/models.h"
 #include "graphics/release_model.h"
 #include "shell/startup.h"
-#include "support/game_device.h"
+#include "support/stand_in_globals.h"
 
 class ModelFixture : public ::testing::Test {
 protected:

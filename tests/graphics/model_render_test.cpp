@@ -1,5 +1,4 @@
 // A loaded model drawn by DrawModel on the OpenGL device: lit by the object's colour.
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +8,7 @@
 #include "d3dx9/xfile_samples.h"
 #include "graphics/models.h"
 #include "shell/startup.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -22,13 +22,12 @@ protected:
         delete[] model_.materials;
         delete[] model_.textures;
         g_device = nullptr;
-        std::filesystem::remove(file_);
         GlRenderTest::TearDown();
     }
 
     GameObject model_;
-    std::filesystem::path file_ =
-        std::filesystem::temp_directory_path() / ("veltrane-render-cube-" + std::to_string(getpid()) + ".x");
+    ScratchFolder scratch_{"veltrane-render-cube"};
+    std::filesystem::path file_ = scratch_ / "cube.x";
 };
 
 }  // namespace

@@ -30,6 +30,8 @@ Colour Mix(Colour a, Colour b, float t);
 Colour Scale(Colour c, float s);
 
 void WritePng(const Image& image, const std::filesystem::path& file);
+// Top-down rows of 8-bit red, green, blue and alpha.
+void WritePngRgba(int width, int height, const std::vector<uint8_t>& rgba, const std::filesystem::path& file);
 void WriteJpeg(const Image& image, const std::filesystem::path& file, int quality);
 
 }  // namespace makedata

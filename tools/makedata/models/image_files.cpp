@@ -11,16 +11,30 @@
 
 namespace makedata {
 
-void WritePng(const Image& image, const std::filesystem::path& file)
+namespace {
+
+void WritePngPixels(int width, int height, png_uint_32 format, const void* pixels, const std::filesystem::path& file)
 {
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
-    png.width = static_cast<png_uint_32>(image.width);
-    png.height = static_cast<png_uint_32>(image.height);
-    png.format = PNG_FORMAT_RGB;
-    if (!png_image_write_to_file(&png, file.c_str(), 0, image.rgb.data(), 0, nullptr)) {
+    png.width = static_cast<png_uint_32>(width);
+    png.height = static_cast<png_uint_32>(height);
+    png.format = format;
+    if (!png_image_write_to_file(&png, file.c_str(), 0, pixels, 0, nullptr)) {
         throw std::runtime_error("cannot write " + file.string() + ": " + png.message);
     }
+}
+
+}  // namespace
+
+void WritePng(const Image& image, const std::filesystem::path& file)
+{
+    WritePngPixels(image.width, image.height, PNG_FORMAT_RGB, image.rgb.data(), file);
+}
+
+void WritePngRgba(int width, int height, const std::vector<uint8_t>& rgba, const std::filesystem::path& file)
+{
+    WritePngPixels(width, height, PNG_FORMAT_RGBA, rgba.data(), file);
 }
 
 void WriteJpeg(const Image& image, const std::filesystem::path& file, int quality)

@@ -83,6 +83,8 @@ inline constexpr float kWallLength = 470.0f;
 inline constexpr float kWallDepth = 5.0f;  // world z of the wall model's origin
 inline constexpr float kWallInnerX = 15.0f;
 inline constexpr float kBossWallScaleX = 3.0f;
+// A wall moves this far down a frame; one that reaches -kWallLength jumps to kWallLength.
+inline constexpr float kWallScrollStep = 0.5f;
 
 // The boss fights at this height, bouncing within these x and z; the projectile tests
 // look for shots and missiles beside it, kBossFlankInner to kBossFlankInner + kBossFlankReach
@@ -97,5 +99,9 @@ inline constexpr float kBossBombDrop = 6.0f;  // bombs leave this far below the 
 // which the sky must enclose.
 inline constexpr Point3 kBossRiseLow = {10.0f, -120.0f, -70.0f};
 inline constexpr Point3 kBossRiseHigh = {10.0f, 170.0f, -70.0f};
+// The boss's rise is watched from kRiseEyeLeft left of the craft at depth kRiseEyeZ,
+// looking at the boss; the walls have widened for the fight by then.
+inline constexpr float kRiseEyeLeft = 1.0f;
+inline constexpr float kRiseEyeZ = 5.0f;
 
 }  // namespace makedata

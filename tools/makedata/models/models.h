@@ -8,9 +8,13 @@
 #include <filesystem>
 
 #include "models/mesh.h"
+#include "models/seen_facets.h"
 
 namespace makedata {
 
+// The solids the wall is assembled from, their materials added to the builder's mesh;
+// BuildWall keeps those of their faces that the game's cameras can see.
+std::vector<Part> WallParts(MeshBuilder& builder);
 Mesh BuildWall();
 Mesh BuildSky();
 Mesh BuildCraft();

@@ -1,9 +1,9 @@
 // The corridor and the sky around it.
 #include <numbers>
 
-#include "models/hull.h"
 #include "models/model_sizes.h"
 #include "models/models.h"
+#include "models/wall_views.h"
 #include "models/shapes.h"
 #include "models/textures.h"
 
@@ -25,21 +25,21 @@ constexpr float kBandBottoms[] = {kWallDepth - 8.0f, kWallDepth - 28.0f, kWallDe
 // edge cut at an angle and lamps along its top. It darkens in bands with depth, so the
 // trench falls away below the play; buttresses kRibSpacing apart stand on its inner face,
 // so the scroll shows.
-Mesh BuildWall()
+std::vector<Part> WallParts(MeshBuilder& builder)
 {
-    Mesh mesh;
-    MeshBuilder builder(mesh);
     const float half = kWallLength * 0.5f;
     const float inner = kWallInnerX, outer = kWallInnerX + 5.0f;
     const uint32_t bands[] = {builder.UseMaterial({{0.5f, 0.52f, 0.56f}, kWallTexture, 0.1f}),
                               builder.UseMaterial({{0.3f, 0.33f, 0.4f}, kWallTexture, 0.1f}),
                               builder.UseMaterial({{0.14f, 0.17f, 0.26f}, kWallTexture, 0.1f})};
     const uint32_t lamps = builder.UseMaterial({{1.0f, 0.72f, 0.3f}, "", 0.1f});
+    std::vector<Part> parts;
     for (bool mirror : {false, true}) {
-        auto add = [&](const Points& points) { AddHull(builder, mirror ? MirrorX(points) : points); };
+        auto add = [&](const Points& points, uint32_t material) {
+            parts.push_back({mirror ? MirrorX(points) : points, material});
+        };
         float bandTop = kWallTop;
         for (size_t band = 0; band < std::size(bands); ++band) {
-            builder.UseMaterialIndex(bands[band]);
             Points slab;
             for (float z : {-half, half}) {
                 slab.insert(slab.end(),
@@ -50,7 +50,7 @@ Mesh BuildWall()
                     slab.push_back({inner, bandTop, z});
                 }
             }
-            add(slab);
+            add(slab, bands[band]);
             bandTop = kBandBottoms[band];
         }
         const int ribs = static_cast<int>(kWallLength / kRibSpacing);
@@ -59,7 +59,6 @@ Mesh BuildWall()
             for (size_t band = 0; band < 2; ++band) {
                 const float top = band == 0 ? kWallTop - 1.6f : kBandBottoms[0];
                 const float bottom = kBandBottoms[band];
-                builder.UseMaterialIndex(bands[band]);
                 add({{inner, top, z - 0.9f},
                      {inner, top, z + 0.9f},
                      {inner, bottom, z - 0.9f},
@@ -67,12 +66,24 @@ Mesh BuildWall()
                      {inner - 0.6f, top - 0.4f, z - 0.4f},
                      {inner - 0.6f, top - 0.4f, z + 0.4f},
                      {inner - 0.6f, bottom, z - 0.4f},
-                     {inner - 0.6f, bottom, z + 0.4f}});
+                     {inner - 0.6f, bottom, z + 0.4f}},
+                    bands[band]);
             }
-            builder.UseMaterialIndex(lamps);
-            add(BevelBox({inner + 2.4f, kWallTop - 0.1f, z - 0.6f}, {inner + 3.2f, kWallTop + 0.25f, z + 0.6f}, 0.08f));
+            add(BevelBox({inner + 2.4f, kWallTop - 0.1f, z - 0.6f}, {inner + 3.2f, kWallTop + 0.25f, z + 0.6f}, 0.08f),
+                lamps);
         }
     }
+    return parts;
+}
+
+// Only the faces a camera of the game can see: not the slabs' outer sides, bottoms and
+// ends, the faces where parts touch, the buttresses' undersides, nor the lamps' far sides.
+Mesh BuildWall()
+{
+    Mesh mesh;
+    MeshBuilder builder(mesh);
+    const Assembly walls(WallParts(builder), {0.0f, 0.0f, kWallLength});
+    walls.AddSeen(builder, [&](const Facet& facet) { return WallFacetSeen(walls, facet); });
     return mesh;
 }
 

@@ -1,5 +1,6 @@
 // The two logo parts of the title. The title draws them three times over with added
-// light, so their colours are a third of what the screen shows.
+// light, so their colours are a third of what the screen shows. The badge of the second
+// is also the game's icon.
 #include <cmath>
 
 #include "fit.h"
@@ -48,29 +49,35 @@ void PaintLogoA(Cell cell)
     cell.Glow(cx, lineY, 60, Rgb(10, 28, 50), 2);
 }
 
-void PaintLogoB(Cell cell)
+void PaintBadge(Cell cell, const Badge& badge)
 {
-    const float cx = cell.Width() / 2.0f, cy = cell.Height() / 2.0f;
-    const Paint amber = [=](float, float py) { return Mix(Rgb(85, 68, 16), Rgb(80, 30, 4), Clamp01((py - 6) / 76)); };
+    const float cx = badge.cx, cy = badge.cy, u = badge.unit;
+    const auto lit = [&](int r, int g, int b) { return Rgb(r, g, b) * badge.light; };
+    const Colour amberTop = lit(85, 68, 16), amberFoot = lit(80, 30, 4);
+    const Paint amber = [=](float, float py) { return Mix(amberTop, amberFoot, Clamp01((py - (cy - 38 * u)) / (76 * u))); };
 
     // Swept wings, three feathers a side, each a slanted parallelogram.
     for (int side = -1; side <= 1; side += 2) {
         for (int k = 0; k < 3; ++k) {
-            const float y0 = 26 + k * 12.0f, y1 = y0 + 7;
-            const float inner = 32, outer = 104 - k * 16.0f;
+            const float y0 = cy + (-18 + k * 12.0f) * u, y1 = y0 + 7 * u;
+            const float inner = 32 * u, outer = (32 + (72 - k * 16.0f) * badge.wingspan) * u;
             const float s = float(side);
-            const Shape feather = Polygon({{cx + s * inner, y0}, {cx + s * outer, y0 - 6}, {cx + s * (outer - 10), y1 - 6}, {cx + s * inner, y1}});
-            cell.Fill({0, 0, float(cell.Width()), float(cell.Height())}, feather, amber);
+            const Shape feather = Polygon({{cx + s * inner, y0}, {cx + s * outer, y0 - 6 * u}, {cx + s * (outer - 10 * u), y1 - 6 * u}, {cx + s * inner, y1}});
+            cell.Fill(cell.Bounds(), feather, amber);
         }
     }
-    cell.Glow(cx, cy, 70, Rgb(30, 16, 4), 2);
+    cell.Glow(cx, cy, 70 * u, lit(30, 16, 4), 2);
     // The badge: a ring around a dark disc and the craft's arrowhead.
-    cell.Fill({cx - 36, cy - 36, cx + 36, cy + 36}, Circle(cx, cy, 31), Solid(Rgb(14, 10, 6)));
-    cell.Fill({cx - 36, cy - 36, cx + 36, cy + 36}, Ring(cx, cy, 31, 3), amber);
-    cell.Fill({cx - 36, cy - 36, cx + 36, cy + 36}, Ring(cx, cy, 24.5f, 1), Solid(Rgb(60, 40, 12)));
-    const Shape arrow = Polygon({{cx, cy - 20}, {cx + 15, cy + 17}, {cx, cy + 9}, {cx - 15, cy + 17}});
-    cell.Fill({cx - 20, cy - 24, cx + 20, cy + 22}, arrow, Vertical(cy - 20, Rgb(85, 85, 80), cy + 17, Rgb(85, 60, 20)));
-    cell.Glow(cx, cy - 4, 16, Rgb(40, 30, 10), 1.5f);
+    const Box disc{cx - 36 * u, cy - 36 * u, cx + 36 * u, cy + 36 * u};
+    cell.Fill(disc, Circle(cx, cy, 31 * u), Solid(lit(14, 10, 6)));
+    cell.Fill(disc, Ring(cx, cy, 31 * u, 3 * u), amber);
+    cell.Fill(disc, Ring(cx, cy, 24.5f * u, 1 * u), Solid(lit(60, 40, 12)));
+    const Shape arrow = Polygon({{cx, cy - 20 * u}, {cx + 15 * u, cy + 17 * u}, {cx, cy + 9 * u}, {cx - 15 * u, cy + 17 * u}});
+    cell.Fill({cx - 20 * u, cy - 24 * u, cx + 20 * u, cy + 22 * u}, arrow,
+              Vertical(cy - 20 * u, lit(85, 85, 80), cy + 17 * u, lit(85, 60, 20)));
+    cell.Glow(cx, cy - 4 * u, 16 * u, lit(40, 30, 10), 1.5f);
 }
+
+void PaintLogoB(Cell cell) { PaintBadge(cell, {cell.Width() / 2.0f, cell.Height() / 2.0f}); }
 
 }  // namespace sheets

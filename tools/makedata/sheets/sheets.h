@@ -30,6 +30,13 @@ inline constexpr std::array<Sheet, 5> kSheets{{
 void PaintTitleBackground(Cell cell);
 void PaintLogoA(Cell cell);
 void PaintLogoB(Cell cell);
+// The winged badge of the title's second logo part, centred on (cx, cy): unit pixels for
+// each of the title's, wings of wingspan times their length there, colours times light.
+struct Badge {
+    float cx, cy;
+    float unit = 1, wingspan = 1, light = 1;
+};
+void PaintBadge(Cell cell, const Badge& badge);
 // Parts of the game sheet.
 void PaintExplosion(Cell cell, int frame);
 void PaintFlame(Cell cell, int frame);
