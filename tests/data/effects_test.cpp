@@ -32,14 +32,15 @@ struct Effect {
     double loudest;
 };
 
+// The levels sit 8 dB under the effects' balance, as the tunes do: the mix's headroom.
 const Effect kEffects[] = {
-    {"enter.wav", -1400, 0.3, 0.6, -25.0, -17.0},
-    {"shot.wav", -1000, 0.08, 20 * kFrame, -22.0, -15.0},  // auto-fire restarts it every 20 frames
-    {"EnemyDie.wav", 0, 0.3, 1.0, -15.0, -9.0},
-    {"damege.wav", 0, 0.15, 0.6, -16.0, -10.0},
-    {"siren.wav", 0, 0.5, 50 * kFrame, -15.0, -9.0},       // sounds every 50 frames
-    {"laser.wav", 0, 0.2, 0.8, -19.0, -13.0},
-    {"BossDie.wav", 0, 1.0, 2.5, -10.0, -5.0},
+    {"enter.wav", -1400, 0.3, 0.6, -33.0, -25.0},
+    {"shot.wav", -1000, 0.08, 20 * kFrame, -30.0, -23.0},  // auto-fire restarts it every 20 frames
+    {"EnemyDie.wav", 0, 0.3, 1.0, -23.0, -17.0},
+    {"damege.wav", 0, 0.15, 0.6, -24.0, -18.0},
+    {"siren.wav", 0, 0.5, 50 * kFrame, -23.0, -17.0},      // sounds every 50 frames
+    {"laser.wav", 0, 0.2, 0.8, -27.0, -21.0},
+    {"BossDie.wav", 0, 1.0, 2.5, -18.0, -13.0},
 };
 
 void PrintTo(const Effect& effect, std::ostream* out)

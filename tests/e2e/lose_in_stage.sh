@@ -24,4 +24,5 @@ sleep 4                                             # the ending goes on until E
 expect_scene ending
 
 quit_with_escape
+check_sound
 echo "lost the craft in the stage, reached the ending; Escape ended the game with exit code 0"

@@ -97,11 +97,14 @@ expect_scene() {
   [ "$seen" = "$1" ] || { echo "expected the $1 scene, the game shows: $seen"; keep_shot "unexpected-$seen"; return 1; }
 }
 
-# From the start to the first frames of the stage, with pacing off: answer the full-screen
-# question No, see the title, press Enter, see the loading screen, then the stage. Keeps a
-# screenshot of the title and of the loading screen.
+# From the start to the first frames of the stage: answer the full-screen question No, see
+# the title, press Enter, see the loading screen, then the stage. Keeps a screenshot of the
+# title and of the loading screen. The game keeps its pace of 60 frames a second and SDL's
+# disk driver records the sound in real time beside it, so effects come as often against
+# the tune as a player hears them; unpaced, they would crowd into the mix.
 start_to_stage() {
-  export VELTRANE_NO_PACING=1
+  unset VELTRANE_NO_PACING
+  audio_driver=disk
   start_display
   start_game "$build"
   answer_question Escape                            # No: window mode
@@ -113,4 +116,23 @@ start_to_stage() {
   keep_shot loading
   wait_for_scene stage 120 ""
   echo "the stage began ${SECONDS} seconds after the start"
+}
+
+# The recorded sound of a game that has ended: prints its length, peak and RMS level, and
+# fails on any sample at full scale (the mix saturates there, so a burst of effects over
+# the tune must leave headroom), or on a recording shorter than most of the game's run.
+check_sound() {
+  local level
+  read -r -a level < <(perl -e 'binmode STDIN; my ($n, $full, $peak, $sum) = (0, 0, 0, 0);
+    while (read(STDIN, my $block, 65536)) {
+      for my $s (unpack "s<*", $block) { my $a = abs $s; $n++; $sum += $a * $a;
+        $peak = $a if $a > $peak; $full++ if $a >= 32767 } }
+    printf "%d %d %.1f %.1f\n", $n / 88200, $full, 20 * log(($peak || 1) / 32768) / log(10),
+      10 * log(($sum || 1) / ($n || 1) / 32768**2) / log(10)' <"$game_sound")
+  echo "sound: ${level[0]} s recorded, peak ${level[2]} dBFS, RMS ${level[3]} dBFS, ${level[1]} samples at full scale"
+  if [ "${level[0]}" -lt $((SECONDS * 8 / 10)) ]; then
+    echo "the recording is shorter than the game's run (${SECONDS} s): the sound was not mixed in real time"
+    return 1
+  fi
+  [ "${level[1]}" -eq 0 ] || { echo "the mix reached full scale"; return 1; }
 }

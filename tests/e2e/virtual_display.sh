@@ -5,6 +5,8 @@ shopt -s inherit_errexit
 
 e2e_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 game_log=$(mktemp)
+game_sound=$(mktemp)  # what the game played, when audio_driver is disk
+audio_driver=dummy
 game=""
 xvfb=""
 
@@ -27,7 +29,7 @@ clean_up() {
   [ -n "$game" ] && stop_process "$game"
   [ -n "$xvfb" ] && stop_process "$xvfb"
   [ $status -eq 0 ] || cat "$game_log"
-  rm -f "$game_log"
+  rm -f "$game_log" "$game_sound"
 }
 trap clean_up EXIT
 
@@ -45,9 +47,10 @@ start_display() {
 }
 
 # Starts the game of build folder $1 on the display, with no sound card: in its run folder,
-# or as command $3 in folder $2.
+# or as command $3 in folder $2. SDL's dummy driver takes the sound, or its disk driver
+# records it into $game_sound.
 start_game() {
-  export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy
+  export SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=$audio_driver SDL_DISKAUDIOFILE=$game_sound
   if ldd "$1/veltrane" | grep -q libasan; then
     # See keep_libraries_loaded.c.
     export LD_PRELOAD="$1/tests/libkeep_libraries_loaded.so"

@@ -6,6 +6,18 @@ namespace makedata::sound {
 
 namespace {
 
+// Every effect sits 8 dB under the peak that balances it, and the music synthesiser's gain
+// as far under the tunes' balanced level, so the balance of tunes and effects holds while
+// the loudest bursts heard in play stay under full scale: at the balanced levels the big
+// explosion over an enemy's, a hit and a shot reached 1.5 times full scale, and a drum hit
+// of the tune adds up to 0.8 more.
+constexpr double kMixHeadroom = 0.398;
+
+void ScaleToPeak(Samples& samples, double balancedPeak)
+{
+    Normalise(samples, kMixHeadroom * balancedPeak);
+}
+
 // A decaying noise burst whose low-pass closes from `open` to `closed` hertz.
 Samples NoiseBurst(std::uint32_t seed, double seconds, double open, double closed, Envelope envelope)
 {
@@ -56,7 +68,7 @@ Samples MakeEnter()
     Samples out;
     MixInto(out, Chime(0.08, 987.77, {0.003, 0.02, 0.8, 0.01}), 0.8, 0.0);           // B5
     MixInto(out, Chime(0.42, 1479.98, {0.003, 0.12, 0.45, 0.22}), 1.0, 0.07);        // F#6
-    Normalise(out, 0.89);
+    ScaleToPeak(out, 0.89);
     return out;
 }
 
@@ -74,7 +86,7 @@ Samples MakeShot()
         const double tone = square.Next(Glide(1500.0, 240.0, t, 0.12)) * body.At(t, kLength);
         out[i] = 0.6 * tone + 0.5 * hiss.Next(noise.Next(), 2500.0) * spit.At(t, kLength);
     }
-    Normalise(out, 0.85);
+    ScaleToPeak(out, 0.85);
     return out;
 }
 
@@ -82,7 +94,7 @@ Samples MakeEnemyDie()
 {
     Samples out = NoiseBurst(0xE1E1, 0.6, 6500.0, 250.0, {0.002, 0.55, 0.0, 0.0});
     MixInto(out, Thump(0.3, 160.0, 45.0, 0.22), 0.5, 0.0);
-    Normalise(out, 0.7);
+    ScaleToPeak(out, 0.7);
     return out;
 }
 
@@ -105,7 +117,7 @@ Samples MakeDamage()
         const double knock = crack.Next(noise.Next(), 1800.0) * hit.At(t, kLength);
         out[i] = tame.Next(0.5 * tone + 0.45 * knock, 3200.0);
     }
-    Normalise(out, 0.5);
+    ScaleToPeak(out, 0.5);
     return out;
 }
 
@@ -124,7 +136,7 @@ Samples MakeSiren()
         const double voice = saw.Next(pitch) + 0.6 * sub.Next(pitch * 0.5);
         out[i] = tame.Next(voice, 2800.0) * envelope.At(t, kLength - 0.14);
     }
-    Normalise(out, 0.6);
+    ScaleToPeak(out, 0.6);
     return out;
 }
 
@@ -149,7 +161,7 @@ Samples MakeLaser()
         const double voice = tone * hum + 0.12 * sizzle.Next(noise.Next(), 5000.0);
         out[i] = tame.Next(voice, 4500.0) * envelope.At(t, 0.15);
     }
-    Normalise(out, 0.4);
+    ScaleToPeak(out, 0.4);
     return out;
 }
 
@@ -161,7 +173,7 @@ Samples MakeBossDie()
     MixInto(out, NoiseBurst(0xB056, 0.4, 3500.0, 300.0, {0.002, 0.38, 0.0, 0.0}), 0.6, 0.22);
     MixInto(out, NoiseBurst(0xB057, 0.5, 2500.0, 200.0, {0.002, 0.48, 0.0, 0.0}), 0.5, 0.5);
     MixInto(out, Thump(0.4, 90.0, 35.0, 0.3), 0.5, 0.5);
-    Normalise(out, 0.92);
+    ScaleToPeak(out, 0.92);
     return out;
 }
 
