@@ -105,6 +105,9 @@ GlTextureCopy& UploadTexture(MemoryTexture& texture, const std::shared_ptr<GlCon
     const bool alphaBits = desc.Format != D3DFMT_X8R8G8B8;
     copy.opaque = !alphaBits || std::all_of(texture.Pixels().begin(), texture.Pixels().end(),
                                             [](uint32_t texel) { return texel >> 24 == 0xFF; });
+    copy.clearOrOpaque = copy.opaque || std::all_of(texture.Pixels().begin(), texture.Pixels().end(), [](uint32_t texel) {
+                             return texel >> 24 == 0xFF || texel >> 24 == 0;
+                         });
     if (copy.uploadedVersion == 0) {
         const GLint internalFormat = alphaBits ? GL_RGBA8 : GL_RGB8;
         glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
