@@ -107,6 +107,8 @@ private:
     // gl_pipeline.cpp: the Direct3D states as OpenGL state, before each draw.
     // vertexAlphaOne: the draw's vertices, if they have colours, all hold alpha 1.
     void ApplyStates(const VertexLayout& layout, bool vertexAlphaOne);
+    // The whole depth buffer's clear that Clear left for the first draw that tests depth.
+    void ClearPendingDepth();
     // What alpha every fragment of a draw leaves the texture stage with.
     enum class DrawAlpha { kOne, kZeroOrOne, kAny };
     DrawAlpha AlphaOfDraw(const VertexLayout& layout, bool vertexAlphaOne, const GlTextureCopy* texture) const;
@@ -162,6 +164,8 @@ private:
     MemoryIndexBuffer* indices_ = nullptr;  // holds a reference
 
     uint32_t dirty_ = kDirtyEverything;
+    bool depthClearPending_ = false;
+    float pendingDepth_ = 1.0f;
     bool droppingClear_ = false;  // OpenGL's alpha test drops alpha 0 for a written blend
     bool pixelMatrices_ = false;  // OpenGL holds the matrices of pre-transformed vertices
     bool colourMaterialUsed_ = false;

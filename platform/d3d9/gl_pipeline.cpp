@@ -150,6 +150,7 @@ D3DMATRIX FoldDepthRange(const D3DMATRIX& projection)
 
 void GlDevice::ApplyStates(const VertexLayout& layout, bool vertexAlphaOne)
 {
+    if (renderStates_[D3DRS_ZENABLE] != D3DZB_FALSE) ClearPendingDepth();
     if (dirty_ & kDirtyDepth) ApplyDepth();
     if (dirty_ & kDirtyRaster) ApplyRaster();
     ApplyLighting(layout);
