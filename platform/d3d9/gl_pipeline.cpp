@@ -204,11 +204,16 @@ GlDevice::DrawAlpha GlDevice::AlphaOfDraw(const VertexLayout& layout, bool verte
     // filtered, it reads those in between.
     const auto& sampler = samplerStates_[0];
     const bool nearest = sampler[D3DSAMP_MINFILTER] != D3DTEXF_LINEAR && sampler[D3DSAMP_MAGFILTER] != D3DTEXF_LINEAR;
-    const DrawAlpha sampled = texture->opaque                          ? DrawAlpha::kOne
-                              : texture->clearOrOpaque && nearest ? DrawAlpha::kZeroOrOne
-                                                                       : DrawAlpha::kAny;
+    DrawAlpha sampled = DrawAlpha::kAny;
+    if (texture->opaque)
+        sampled = DrawAlpha::kOne;
+    else if (texture->clearOrOpaque && nearest)
+        sampled = DrawAlpha::kZeroOrOne;
     const auto& stage = stageStates_[0];
-    const auto arg = [&](DWORD which) { return which == D3DTA_TEXTURE ? sampled : diffuse; };
+    const auto arg = [&](DWORD which) {
+        if (which == D3DTA_TEXTURE) return sampled;
+        return which == D3DTA_DIFFUSE || which == D3DTA_CURRENT ? diffuse : DrawAlpha::kAny;
+    };
     switch (stage[D3DTSS_ALPHAOP]) {
     case D3DTOP_DISABLE:
         return diffuse;
