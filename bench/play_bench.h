@@ -3,8 +3,14 @@
 // a player for its frames; and the timing of frames one by one in CPU time.
 #pragma once
 
+#include <SDL.h>
 #include <benchmark/benchmark.h>
 #include <time.h>
+
+// Before OpenGL's header, which keeps the empty APIENTRY of ours.
+#include "windows.h"
+
+#include <SDL_opengl.h>
 
 #include <algorithm>
 #include <cstring>
@@ -71,6 +77,36 @@ inline double Microseconds(clockid_t clock)
     return double(now.tv_sec) * 1e6 + double(now.tv_nsec) / 1e3;
 }
 
+// Windowed 640 by 480 with a 16-bit depth buffer, as the game asks by default; kept as the
+// game keeps them.
+inline D3DPRESENT_PARAMETERS PresentParameters()
+{
+    D3DPRESENT_PARAMETERS params = {};
+    params.BackBufferWidth = 640;
+    params.BackBufferHeight = 480;
+    params.BackBufferFormat = D3DFMT_X8R8G8B8;
+    params.SwapEffect = D3DSWAPEFFECT_DISCARD;
+    params.Windowed = TRUE;
+    params.EnableAutoDepthStencil = TRUE;
+    params.AutoDepthStencilFormat = D3DFMT_D16;
+    g_presentParams = params;
+    return params;
+}
+
+// The OpenGL device and the real sprite drawn through it, frame pacing off. False when they
+// cannot be made.
+inline bool OpenOpenGlDevice()
+{
+    D3DPRESENT_PARAMETERS params = PresentParameters();
+    d3d9::SetFramePacing(false);
+    d3dx9::SetSpriteFactory({});  // the real sprite, drawn through the device
+    g_d3d = d3d9::CreateGlDirect3D();
+    if (!g_d3d || FAILED(g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr, D3DCREATE_HARDWARE_VERTEXPROCESSING,
+                                             &params, &g_device)))
+        return false;
+    return SUCCEEDED(D3DXCreateSprite(g_device, &g_sprite));
+}
+
 // The game as the start-up and the scene chain leave it at the stage's first frame, on a
 // quiet stand-in device or on the OpenGL device, with the keyboard of the stand-ins.
 class Stage {
@@ -78,25 +114,10 @@ public:
     explicit Stage(bool opengl)
     {
         fake::Install();  // keys, sound and music of the stand-ins; nothing is heard
-        D3DPRESENT_PARAMETERS params = {};
-        params.BackBufferWidth = 640;
-        params.BackBufferHeight = 480;
-        params.BackBufferFormat = D3DFMT_X8R8G8B8;
-        params.SwapEffect = D3DSWAPEFFECT_DISCARD;
-        params.Windowed = TRUE;
-        params.EnableAutoDepthStencil = TRUE;
-        params.AutoDepthStencilFormat = D3DFMT_D16;
-        g_presentParams = params;
         if (opengl) {
-            d3d9::SetFramePacing(false);
-            d3dx9::SetSpriteFactory({});  // the real sprite, drawn through the device
-            g_d3d = d3d9::CreateGlDirect3D();
-            if (!g_d3d || FAILED(g_d3d->CreateDevice(0, D3DDEVTYPE_HAL, nullptr,
-                                                     D3DCREATE_HARDWARE_VERTEXPROCESSING, &params, &g_device)))
-                return;
-            D3DXCreateSprite(g_device, &g_sprite);
+            if (!OpenOpenGlDevice()) return;
         } else {
-            g_device = new QuietDevice(params);
+            g_device = new QuietDevice(PresentParameters());
             g_sprite = new QuietSprite;
         }
         SetupRenderStates();
@@ -171,5 +192,54 @@ void TimeFrames(benchmark::State& state, Prepare prepare, Frame frame)
     state.counters["process_median_us"] = Median(process);
     state.counters["process_worst_us"] = *std::max_element(process.begin(), process.end());
 }
+
+#ifndef GL_FRAGMENT_SHADER_INVOCATIONS_ARB
+#define GL_FRAGMENT_SHADER_INVOCATIONS_ARB 0x82F4
+#endif
+
+// Fragments shaded in a frame, counted by the driver (GL_ARB_pipeline_statistics_query:
+// Mesa's software rasteriser counts the pixels its fragment shaders ran for), in screens'
+// worth: the count over the back buffer's 640 by 480 pixels. A back buffer's copy to the
+// window counts too, the rasteriser drawing it like any other.
+class FragmentCounter {
+public:
+    FragmentCounter()
+        : gen_(reinterpret_cast<PFNGLGENQUERIESPROC>(SDL_GL_GetProcAddress("glGenQueries"))),
+          begin_(reinterpret_cast<PFNGLBEGINQUERYPROC>(SDL_GL_GetProcAddress("glBeginQuery"))),
+          end_(reinterpret_cast<PFNGLENDQUERYPROC>(SDL_GL_GetProcAddress("glEndQuery"))),
+          result_(reinterpret_cast<PFNGLGETQUERYOBJECTUI64VPROC>(SDL_GL_GetProcAddress("glGetQueryObjectui64v")))
+    {
+        if (Ready()) gen_(1, &query_);
+    }
+
+    bool Ready() const
+    {
+        return SDL_GL_ExtensionSupported("GL_ARB_pipeline_statistics_query") && gen_ && begin_ && end_ && result_;
+    }
+
+    // Counts each of the benchmark's frames; the counters give the median and the worst.
+    template <class Frame>
+    void Count(benchmark::State& state, Frame frame)
+    {
+        std::vector<double> screens;
+        for (auto _ : state) {
+            begin_(GL_FRAGMENT_SHADER_INVOCATIONS_ARB, query_);
+            frame();
+            end_(GL_FRAGMENT_SHADER_INVOCATIONS_ARB);
+            GLuint64 fragments = 0;
+            result_(query_, GL_QUERY_RESULT, &fragments);
+            screens.push_back(double(fragments) / (640.0 * 480.0));
+        }
+        state.counters["screens_median"] = Median(screens);
+        state.counters["screens_worst"] = *std::max_element(screens.begin(), screens.end());
+    }
+
+private:
+    PFNGLGENQUERIESPROC gen_;
+    PFNGLBEGINQUERYPROC begin_;
+    PFNGLENDQUERYPROC end_;
+    PFNGLGETQUERYOBJECTUI64VPROC result_;
+    GLuint query_ = 0;
+};
 
 }  // namespace play_bench

@@ -8,13 +8,6 @@
 // ./bench/stage_frame_bench.
 #include "play_bench.h"
 
-#include <SDL.h>
-
-// Before OpenGL's header, which keeps the empty APIENTRY of ours.
-#include "windows.h"
-
-#include <SDL_opengl.h>
-
 #include "graphics/effects.h"
 
 namespace {
@@ -106,15 +99,7 @@ void WorstFrame(benchmark::State& state, bool opengl)
     TimeFrames(state, putBack, [] { StageFrame(); });
 }
 
-#ifndef GL_FRAGMENT_SHADER_INVOCATIONS_ARB
-#define GL_FRAGMENT_SHADER_INVOCATIONS_ARB 0x82F4
-#endif
-
-
-// Fragments shaded in a typical frame, counted by the driver (GL_ARB_pipeline_statistics_query:
-// Mesa's software rasteriser counts the pixels its fragment shaders ran for), in screens'
-// worth: the count over the back buffer's 640 by 480 pixels. The back buffer's copy to the
-// window counts too, the rasteriser drawing it like any other.
+// Fragments shaded in a typical frame in screens' worth (play_bench::FragmentCounter).
 void FragmentsOfATypicalFrame(benchmark::State& state)
 {
     play_bench::Stage stage(true);
@@ -122,29 +107,14 @@ void FragmentsOfATypicalFrame(benchmark::State& state)
         state.SkipWithError("the stage did not load (run from the build folder)");
         return;
     }
-    const auto gen = reinterpret_cast<PFNGLGENQUERIESPROC>(SDL_GL_GetProcAddress("glGenQueries"));
-    const auto begin = reinterpret_cast<PFNGLBEGINQUERYPROC>(SDL_GL_GetProcAddress("glBeginQuery"));
-    const auto end = reinterpret_cast<PFNGLENDQUERYPROC>(SDL_GL_GetProcAddress("glEndQuery"));
-    const auto result = reinterpret_cast<PFNGLGETQUERYOBJECTUI64VPROC>(SDL_GL_GetProcAddress("glGetQueryObjectui64v"));
-    if (!SDL_GL_ExtensionSupported("GL_ARB_pipeline_statistics_query") || !gen || !begin || !end || !result) {
+    play_bench::FragmentCounter counter;
+    if (!counter.Ready()) {
         state.SkipWithError("the driver counts no fragment shader invocations");
         return;
     }
     // Into the thick of the stage, as the frame-cost benchmark plays it.
     for (int frame = 0; frame < 1200; ++frame) stage.PlayFrame();
-    GLuint query = 0;
-    gen(1, &query);
-    std::vector<double> screens;
-    for (auto _ : state) {
-        begin(GL_FRAGMENT_SHADER_INVOCATIONS_ARB, query);
-        stage.PlayFrame();
-        end(GL_FRAGMENT_SHADER_INVOCATIONS_ARB);
-        GLuint64 fragments = 0;
-        result(query, GL_QUERY_RESULT, &fragments);
-        screens.push_back(double(fragments) / (640.0 * 480.0));
-    }
-    state.counters["screens_median"] = play_bench::Median(screens);
-    state.counters["screens_worst"] = *std::max_element(screens.begin(), screens.end());
+    counter.Count(state, [&] { stage.PlayFrame(); });
 }
 
 BENCHMARK_CAPTURE(TypicalFrame, logic, false)->Iterations(3000)->UseManualTime()->Unit(benchmark::kMicrosecond);

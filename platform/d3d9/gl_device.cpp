@@ -167,7 +167,13 @@ HRESULT GlDevice::Clear(DWORD rectCount, const D3DRECT* rects, DWORD flags, D3DC
                      float(colour & 0xFF) / 255.0f, 1.0f);
         mask |= GL_COLOR_BUFFER_BIT;
     }
-    if (flags & D3DCLEAR_ZBUFFER) {
+    if ((flags & D3DCLEAR_ZBUFFER) && rectCount == 0) {
+        // Cleared when a draw first tests depth: a frame of flat pictures (the title, the
+        // loading screen) never needs it, and the next frame clears it again.
+        depthClearPending_ = true;
+        pendingDepth_ = z;
+    } else if (flags & D3DCLEAR_ZBUFFER) {
+        ClearPendingDepth();
         // A depth clear ignores D3DRS_ZWRITEENABLE; OpenGL's obeys the depth mask.
         glDepthMask(GL_TRUE);
         dirty_ |= kDirtyDepth;
@@ -179,7 +185,7 @@ HRESULT GlDevice::Clear(DWORD rectCount, const D3DRECT* rects, DWORD flags, D3DC
         mask |= GL_STENCIL_BUFFER_BIT;
     }
     if (rectCount == 0) {
-        glClear(mask);
+        if (mask) glClear(mask);
         return D3D_OK;
     }
     const LONG width = LONG(backBuffer_.Width()), height = LONG(backBuffer_.Height());
@@ -194,6 +200,16 @@ HRESULT GlDevice::Clear(DWORD rectCount, const D3DRECT* rects, DWORD flags, D3DC
     }
     glDisable(GL_SCISSOR_TEST);
     return D3D_OK;
+}
+
+void GlDevice::ClearPendingDepth()
+{
+    if (!depthClearPending_) return;
+    glDepthMask(GL_TRUE);
+    dirty_ |= kDirtyDepth;
+    glClearDepth(pendingDepth_);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    depthClearPending_ = false;
 }
 
 HRESULT GlDevice::BeginScene()

@@ -107,14 +107,22 @@ private:
     // gl_pipeline.cpp: the Direct3D states as OpenGL state, before each draw.
     // vertexAlphaOne: the draw's vertices, if they have colours, all hold alpha 1.
     void ApplyStates(const VertexLayout& layout, bool vertexAlphaOne);
-    void ApplyBlend(bool alphaOne);
-    // Whether every fragment of the draw leaves the texture stage with alpha 1.
-    bool DrawAlphaIsOne(const VertexLayout& layout, bool vertexAlphaOne, const GlTextureCopy* texture) const;
+    // The whole depth buffer's clear that Clear left for the first draw that tests depth.
+    void ClearPendingDepth();
+    // What alpha every fragment of a draw leaves the texture stage with.
+    enum class DrawAlpha { kOne, kZeroOrOne, kAny };
+    DrawAlpha AlphaOfDraw(const VertexLayout& layout, bool vertexAlphaOne, const GlTextureCopy* texture) const;
+    // How the blend is carried out: as asked, or as a plain write of the source where it
+    // comes to that exactly, with the fragments of alpha 0 dropped where those would leave
+    // the target as it is.
+    enum class BlendWay { kBlend, kWrite, kWriteShown };
+    BlendWay WayToBlend(DrawAlpha alpha) const;
+    void ApplyBlend(BlendWay way);
     // glEnable or glDisable, called only when the capability changes.
     void Enable(GLenum capability, bool on);
     void ApplyDepth();
     void ApplyRaster();
-    void ApplyAlphaTest();
+    void ApplyAlphaTest(bool dropClear);
     void ApplyLights();
     void ApplyMaterial();
     void ApplyLighting(const VertexLayout& layout);
@@ -156,6 +164,9 @@ private:
     MemoryIndexBuffer* indices_ = nullptr;  // holds a reference
 
     uint32_t dirty_ = kDirtyEverything;
+    bool depthClearPending_ = false;
+    float pendingDepth_ = 1.0f;
+    bool droppingClear_ = false;  // OpenGL's alpha test drops alpha 0 for a written blend
     bool pixelMatrices_ = false;  // OpenGL holds the matrices of pre-transformed vertices
     bool colourMaterialUsed_ = false;
     bool separateSpecular_ = false;  // OpenGL adds the specular colour after texturing

@@ -150,31 +150,47 @@ D3DMATRIX FoldDepthRange(const D3DMATRIX& projection)
 
 void GlDevice::ApplyStates(const VertexLayout& layout, bool vertexAlphaOne)
 {
+    if (renderStates_[D3DRS_ZENABLE] != D3DZB_FALSE) ClearPendingDepth();
     if (dirty_ & kDirtyDepth) ApplyDepth();
     if (dirty_ & kDirtyRaster) ApplyRaster();
-    if (dirty_ & kDirtyAlphaTest) ApplyAlphaTest();
     ApplyLighting(layout);
     ApplyTransforms(layout.pretransformed);
     const GlTextureCopy* texture = ApplyTexture();
-    ApplyBlend(DrawAlphaIsOne(layout, vertexAlphaOne, texture));
+    const BlendWay way = WayToBlend(AlphaOfDraw(layout, vertexAlphaOne, texture));
+    const bool dropClear = way == BlendWay::kWriteShown;
+    if ((dirty_ & kDirtyAlphaTest) || dropClear != droppingClear_) ApplyAlphaTest(dropClear);
+    ApplyBlend(way);
 }
 
-void GlDevice::ApplyBlend(bool alphaOne)
+GlDevice::BlendWay GlDevice::WayToBlend(DrawAlpha alpha) const
 {
-    // A draw whose alpha is one everywhere, under factors that then keep the source as it
-    // is, blends to its own colour exactly: the rasteriser is spared reading the target.
+    // A source of alpha 1, under factors that then keep it as it is, blends to its own
+    // colour exactly; one of alpha 0 under source alpha and its inverse leaves the target
+    // as it is. Either way the rasteriser is spared reading the target.
     const DWORD source = renderStates_[D3DRS_SRCBLEND], dest = renderStates_[D3DRS_DESTBLEND];
-    const bool keepsSource = renderStates_[D3DRS_BLENDOP] == kBlendOpAdd &&
-                             (source == D3DBLEND_SRCALPHA || source == D3DBLEND_ONE) &&
+    if (!renderStates_[D3DRS_ALPHABLENDENABLE] || renderStates_[D3DRS_BLENDOP] != kBlendOpAdd)
+        return BlendWay::kBlend;
+    const bool keepsSource = (source == D3DBLEND_SRCALPHA || source == D3DBLEND_ONE) &&
                              (dest == D3DBLEND_INVSRCALPHA || dest == D3DBLEND_ZERO);
-    Enable(GL_BLEND, renderStates_[D3DRS_ALPHABLENDENABLE] && !(alphaOne && keepsSource));
+    if (alpha == DrawAlpha::kOne && keepsSource) return BlendWay::kWrite;
+    // The game's own alpha test would be lost to ours.
+    if (alpha == DrawAlpha::kZeroOrOne && source == D3DBLEND_SRCALPHA && dest == D3DBLEND_INVSRCALPHA &&
+        !renderStates_[D3DRS_ALPHATESTENABLE])
+        return BlendWay::kWriteShown;
+    return BlendWay::kBlend;
+}
+
+void GlDevice::ApplyBlend(BlendWay way)
+{
+    Enable(GL_BLEND, renderStates_[D3DRS_ALPHABLENDENABLE] && way == BlendWay::kBlend);
     if (!(dirty_ & kDirtyBlend)) return;
-    glBlendFunc(BlendFactor(source), BlendFactor(dest));
+    glBlendFunc(BlendFactor(renderStates_[D3DRS_SRCBLEND]), BlendFactor(renderStates_[D3DRS_DESTBLEND]));
     Gl().BlendEquation(BlendEquationOf(renderStates_[D3DRS_BLENDOP]));
     dirty_ &= ~kDirtyBlend;
 }
 
-bool GlDevice::DrawAlphaIsOne(const VertexLayout& layout, bool vertexAlphaOne, const GlTextureCopy* texture) const
+GlDevice::DrawAlpha GlDevice::AlphaOfDraw(const VertexLayout& layout, bool vertexAlphaOne,
+                                           const GlTextureCopy* texture) const
 {
     // OpenGL's lighting takes its alpha from the diffuse material, which the vertices'
     // colour replaces when it stands for the diffuse material.
@@ -182,20 +198,34 @@ bool GlDevice::DrawAlphaIsOne(const VertexLayout& layout, bool vertexAlphaOne, c
     const bool vertexDiffuse = layout.diffuse >= 0 && renderStates_[D3DRS_COLORVERTEX] &&
                                renderStates_[D3DRS_DIFFUSEMATERIALSOURCE] == D3DMCS_COLOR1;
     const bool diffuseOne = lit && !vertexDiffuse ? material_.Diffuse.a >= 1.0f : vertexAlphaOne;
-    if (!texture) return diffuseOne;
+    const DrawAlpha diffuse = diffuseOne ? DrawAlpha::kOne : DrawAlpha::kAny;
+    if (!texture) return diffuse;
+    // Sampled from the nearest texel, a texture reads only the alphas its texels hold;
+    // filtered, it reads those in between.
+    const auto& sampler = samplerStates_[0];
+    const bool nearest = sampler[D3DSAMP_MINFILTER] != D3DTEXF_LINEAR && sampler[D3DSAMP_MAGFILTER] != D3DTEXF_LINEAR;
+    DrawAlpha sampled = DrawAlpha::kAny;
+    if (texture->opaque)
+        sampled = DrawAlpha::kOne;
+    else if (texture->clearOrOpaque && nearest)
+        sampled = DrawAlpha::kZeroOrOne;
     const auto& stage = stageStates_[0];
-    const auto argOne = [&](DWORD arg) { return arg == D3DTA_TEXTURE ? texture->opaque : diffuseOne; };
+    const auto arg = [&](DWORD which) {
+        if (which == D3DTA_TEXTURE) return sampled;
+        return which == D3DTA_DIFFUSE || which == D3DTA_CURRENT ? diffuse : DrawAlpha::kAny;
+    };
     switch (stage[D3DTSS_ALPHAOP]) {
     case D3DTOP_DISABLE:
-        return diffuseOne;
+        return diffuse;
     case D3DTOP_SELECTARG1:
-        return argOne(stage[D3DTSS_ALPHAARG1]);
+        return arg(stage[D3DTSS_ALPHAARG1]);
     case D3DTOP_SELECTARG2:
-        return argOne(stage[D3DTSS_ALPHAARG2]);
+        return arg(stage[D3DTSS_ALPHAARG2]);
     case D3DTOP_MODULATE:
-        return argOne(stage[D3DTSS_ALPHAARG1]) && argOne(stage[D3DTSS_ALPHAARG2]);
+        // A product of ones and zeros; DrawAlpha runs from the narrowest to the widest.
+        return std::max(arg(stage[D3DTSS_ALPHAARG1]), arg(stage[D3DTSS_ALPHAARG2]));
     default:
-        return false;
+        return DrawAlpha::kAny;
     }
 }
 
@@ -240,10 +270,16 @@ void GlDevice::ApplyRaster()
     dirty_ &= ~kDirtyRaster;
 }
 
-void GlDevice::ApplyAlphaTest()
+void GlDevice::ApplyAlphaTest(bool dropClear)
 {
-    Enable(GL_ALPHA_TEST, renderStates_[D3DRS_ALPHATESTENABLE]);
-    glAlphaFunc(CompareFunction(renderStates_[D3DRS_ALPHAFUNC]), float(renderStates_[D3DRS_ALPHAREF]) / 255.0f);
+    if (dropClear) {
+        Enable(GL_ALPHA_TEST, true);
+        glAlphaFunc(GL_GREATER, 0.0f);
+    } else {
+        Enable(GL_ALPHA_TEST, renderStates_[D3DRS_ALPHATESTENABLE]);
+        glAlphaFunc(CompareFunction(renderStates_[D3DRS_ALPHAFUNC]), float(renderStates_[D3DRS_ALPHAREF]) / 255.0f);
+    }
+    droppingClear_ = dropClear;
     dirty_ &= ~kDirtyAlphaTest;
 }
 

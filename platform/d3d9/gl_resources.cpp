@@ -105,6 +105,8 @@ GlTextureCopy& UploadTexture(MemoryTexture& texture, const std::shared_ptr<GlCon
     const bool alphaBits = desc.Format != D3DFMT_X8R8G8B8;
     copy.opaque = !alphaBits || std::all_of(texture.Pixels().begin(), texture.Pixels().end(),
                                             [](uint32_t texel) { return texel >> 24 == 0xFF; });
+    const auto clearOrOpaque = [](uint32_t texel) { return texel >> 24 == 0xFF || texel >> 24 == 0; };
+    copy.clearOrOpaque = copy.opaque || std::all_of(texture.Pixels().begin(), texture.Pixels().end(), clearOrOpaque);
     if (copy.uploadedVersion == 0) {
         const GLint internalFormat = alphaBits ? GL_RGBA8 : GL_RGB8;
         glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE,

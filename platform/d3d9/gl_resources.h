@@ -32,6 +32,7 @@ public:
 
     GLuint name = 0;
     bool opaque = false;  // every texel reads alpha 1
+    bool clearOrOpaque = false;  // every texel reads alpha 0 or 1
     // Sampling last given to this texture object (OpenGL keeps it per texture); 0 = not yet.
     GLint minFilter = 0, magFilter = 0, wrapS = 0, wrapT = 0;
 };

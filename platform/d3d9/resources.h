@@ -64,7 +64,8 @@ public:
 
     // The parts of a cell of the texture that hold anything but transparent black, in
     // texels from the cell's top-left corner: its blocks of kBlock by kBlock texels that
-    // do, neighbours along a row of blocks run together. Null for a cell that does not lie
+    // do, neighbours along a row of blocks run together, and a run grown down over the rows
+    // below that hold one of the same span. Null for a cell that does not lie
     // inside the texture, or a texture whose texels all read opaque. Kept per cell until
     // the texels change (visible_runs.cpp).
     static constexpr LONG kBlock = 16;

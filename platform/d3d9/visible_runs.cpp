@@ -40,14 +40,26 @@ const std::vector<RECT>* MemoryTexture::VisibleRuns(const RECT& cell)
     const LONG width = cell.right - cell.left, height = cell.bottom - cell.top;
     for (LONG top = 0; top < height; top += kBlock) {
         const LONG bottom = std::min(top + kBlock, height);
+        std::vector<RECT> row;
         for (LONG left = 0; left < width; left += kBlock) {
             const LONG right = std::min(left + kBlock, width);
             if (BlockIsClear(pixels_, width_, cell.left + left, cell.top + top, cell.left + right, cell.top + bottom))
                 continue;
-            if (!made.runs.empty() && made.runs.back().top == top && made.runs.back().right == left)
-                made.runs.back().right = right;
+            if (!row.empty() && row.back().right == left)
+                row.back().right = right;
             else
-                made.runs.push_back({left, top, right, bottom});
+                row.push_back({left, top, right, bottom});
+        }
+        // A run under one of the same span grows it: every quad's diagonal shades its 4x4
+        // blocks twice, so fewer and squarer quads shade less.
+        for (const RECT& run : row) {
+            const auto above = std::find_if(made.runs.begin(), made.runs.end(), [&](const RECT& known) {
+                return known.bottom == top && known.left == run.left && known.right == run.right;
+            });
+            if (above != made.runs.end())
+                above->bottom = bottom;
+            else
+                made.runs.push_back(run);
         }
     }
     visibleRuns_.push_back(std::move(made));
