@@ -94,11 +94,4 @@ BENCHMARK_CAPTURE(WorstFrame, opengl, true)->Iterations(200)->UseManualTime()->U
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    game_state::RememberStart();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PLAY_BENCHMARK_MAIN()

@@ -243,3 +243,15 @@ private:
 };
 
 }  // namespace play_bench
+
+// The main of a program that plays the game: the game's state is taken as it stands at the
+// program's start, so that every benchmark can set the game back to it.
+#define PLAY_BENCHMARK_MAIN()                       \
+    int main(int argc, char** argv)                 \
+    {                                               \
+        game_state::RememberStart();                \
+        benchmark::Initialize(&argc, argv);         \
+        benchmark::RunSpecifiedBenchmarks();        \
+        benchmark::Shutdown();                      \
+        return 0;                                   \
+    }

@@ -125,11 +125,4 @@ BENCHMARK(FragmentsOfATypicalFrame)->Iterations(300)->Unit(benchmark::kMilliseco
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    game_state::RememberStart();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PLAY_BENCHMARK_MAIN()

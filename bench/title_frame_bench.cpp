@@ -75,11 +75,4 @@ BENCHMARK_CAPTURE(Fragments, clear_and_present, ClearAndPresent)->Iterations(60)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    game_state::RememberStart();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PLAY_BENCHMARK_MAIN()

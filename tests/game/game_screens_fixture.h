@@ -7,6 +7,8 @@
 #include "d3dx9/sprite_factory.h"
 #include "data/sheet_device.h"
 #include "fake/fake.h"
+#include "fake/fake_win32.h"
+#include "game/boss.h"
 #include "support/fresh_game.h"
 #include "support/game_state.h"
 
@@ -30,6 +32,17 @@ protected:
         game_state::ResetToStart();
         SheetDeviceTest::TearDown();
         fake::Uninstall();
+    }
+
+    // The boss come down and filled up, in the fight from its first frame, the craft firing.
+    static void StartTheFightFiring()
+    {
+        g_bossPhase = 2;
+        g_world.boss.pos = D3DXVECTOR3(0.0f, 9.0f, 0.0f);
+        g_world.boss.rot.z += 180.0f;
+        g_world.boss.life = 1200.0f;
+        g_world.player.timer = 1.0f;
+        fake::PressKey('Z');
     }
 
     // Objects of the pool in play.

@@ -198,12 +198,7 @@ TEST_F(Pictures, EveryScenesFixedFramesMatchTheRecordedOnes)
              ASSERT_EQ(g_bossPhase, 0);
          }},
         {"boss_fight", [] {
-             g_bossPhase = 2;
-             g_world.boss.pos = D3DXVECTOR3(0.0f, 9.0f, 0.0f);
-             g_world.boss.rot.z += 180.0f;
-             g_world.boss.life = 1200.0f;
-             g_world.player.timer = 1.0f;
-             fake::PressKey('Z');
+             StartTheFightFiring();
              Play(60);
              fake::ReleaseKey('Z');
              ASSERT_EQ(g_sceneFunc, BossFrame);

@@ -166,12 +166,7 @@ TEST_F(PlayScreens, TheBossRisesBehindTheCraftThenFightsAboveIt)
     EXPECT_GT(Changed(rising, empty, 0, 0, 640, 480), 1500);  // still far off, small
 
     // Come down and filled up, in the fight, under the craft's fire.
-    g_bossPhase = 2;
-    g_world.boss.pos = D3DXVECTOR3(0.0f, 9.0f, 0.0f);
-    g_world.boss.rot.z += 180.0f;
-    g_world.boss.life = 1200.0f;
-    g_world.player.timer = 1.0f;
-    fake::PressKey('Z');
+    StartTheFightFiring();
     Play(60);
     const D3DXVECTOR3 boss = g_world.boss.pos;
     const auto [fight, gone] = WithAndWithout([] { g_world.boss.state = 0; });
