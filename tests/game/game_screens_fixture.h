@@ -9,6 +9,7 @@
 #include "fake/fake.h"
 #include "fake/fake_win32.h"
 #include "game/boss.h"
+#include "game/energy.h"
 #include "support/fresh_game.h"
 #include "support/game_state.h"
 
@@ -32,6 +33,34 @@ protected:
         game_state::ResetToStart();
         SheetDeviceTest::TearDown();
         fake::Uninstall();
+    }
+
+    static void Play(int frames)
+    {
+        for (int frame = 0; frame < frames; ++frame) g_sceneFunc();
+    }
+
+    template <class Until>
+    static void PlayUntil(Until until, int most)
+    {
+        for (int frame = 0; frame < most && !until(); ++frame) g_sceneFunc();
+    }
+
+    // In the stage: the fire held until the timetable has brought three enemies in, then
+    // missiles, paid for, launched while the fire goes on, until the last is out.
+    static void FireUntilThreeEnemiesThenLaunchMissiles()
+    {
+        fake::PressKey('Z');
+        PlayUntil([] { return Active(g_world.enemies, 381) >= 3; }, 2000);
+        ASSERT_GE(Active(g_world.enemies, 381), 3);
+        g_energy = 700;
+        fake::ReleaseKey('Z');
+        fake::PressKey('X');
+        Play(2);
+        fake::ReleaseKey('X');
+        fake::PressKey('Z');
+        PlayUntil([] { return g_world.missiles[10].state != 0; }, 200);
+        Play(4);
     }
 
     // The boss come down and filled up, in the fight from its first frame, the craft firing.

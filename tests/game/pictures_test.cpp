@@ -96,17 +96,6 @@ bool Bursting()
 
 class Pictures : public GameScreensTest {
 protected:
-    static void Play(int frames)
-    {
-        for (int frame = 0; frame < frames; ++frame) g_sceneFunc();
-    }
-
-    template <class Until>
-    static void PlayUntil(Until until, int most)
-    {
-        for (int frame = 0; frame < most && !until(); ++frame) g_sceneFunc();
-    }
-
     // Records the frame as the reference, or compares it with the recorded one.
     void Check(const char* name)
     {
@@ -156,16 +145,7 @@ TEST_F(Pictures, EveryScenesFixedFramesMatchTheRecordedOnes)
              PlayUntil([] { return g_sceneFunc == StageFrame; }, 10);
              fake::ReleaseKey(VK_RETURN);
              ASSERT_EQ(g_sceneFunc, StageFrame);
-             fake::PressKey('Z');
-             PlayUntil([] { return Active(g_world.enemies, 381) >= 3; }, 2000);
-             g_energy = 700;
-             fake::ReleaseKey('Z');
-             fake::PressKey('X');
-             Play(2);
-             fake::ReleaseKey('X');
-             fake::PressKey('Z');
-             PlayUntil([] { return g_world.missiles[10].state != 0; }, 200);
-             Play(4);
+             ASSERT_NO_FATAL_FAILURE(FireUntilThreeEnemiesThenLaunchMissiles());
              ASSERT_GE(Active(g_world.enemies, 381), 3);
              ASSERT_GT(Active(g_world.missiles, 11), 0);
              ASSERT_GT(Active(g_world.playerShots, 15), 0);

@@ -63,19 +63,7 @@ protected:
 
 TEST_F(PlayScreens, EnemiesEnterAndShotsMissilesAndAnExplosionFly)
 {
-    // The fire held until the timetable has brought three enemies in.
-    fake::PressKey('Z');
-    for (int frame = 0; frame < 2000 && Active(g_world.enemies, 381) < 3; ++frame) Play(1);
-    ASSERT_GE(Active(g_world.enemies, 381), 3);
-    // Then the missiles, paid for, while the enemies come on.
-    g_energy = 700;
-    fake::ReleaseKey('Z');
-    fake::PressKey('X');
-    Play(2);
-    fake::ReleaseKey('X');
-    fake::PressKey('Z');
-    for (int frame = 0; frame < 200 && g_world.missiles[10].state == 0; ++frame) Play(1);
-    Play(4);
+    ASSERT_NO_FATAL_FAILURE(FireUntilThreeEnemiesThenLaunchMissiles());
     ASSERT_GT(Active(g_world.missiles, 11), 0);
     ASSERT_GT(Active(g_world.playerShots, 15), 0);
 
