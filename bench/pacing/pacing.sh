@@ -13,7 +13,7 @@ cc -shared -fPIC -O2 -o "$work/swap_times.so" "$here/swap_times.c" -ldl
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 & xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")" SDL_AUDIODRIVER=dummy
-win() { for _ in $(seq 300); do id=$(xwininfo -root -tree | awk -v n="\"$1\":" 'index($0, n) { print $1; exit }'); [ -n "$id" ] && { echo $id; return; }; sleep 0.1; done; }
+win() { for _ in $(seq 300); do id=$(xwininfo -root -tree 2>/dev/null | awk -v n="\"$1\":" 'index($0, n) { print $1; exit }') || id=""; [ -n "$id" ] && { echo $id; return; }; sleep 0.1; done; }
 ( cd "$game" && SWAP_TIMES_FILE="$work/times" LD_PRELOAD="$work/swap_times.so" SDL_VIDEODRIVER=x11 exec taskset -c "$cpus" ./veltrane ) >/dev/null 2>&1 & vt=$!
 q=$(win "スクリーン設定"); [ -n "$q" ] && xdotool windowfocus --sync "$q" key Escape
 w=$(win "Veltrane"); sleep 2

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 
+#include <csignal>
 #include <cstdio>
 
 #include "lost_display.h"
@@ -70,6 +71,32 @@ int SdlSystem::ShowCursor(BOOL show)
     return count;
 }
 
+namespace {
+
+// SDL turns SIGINT and SIGTERM into a quit event, which nothing reads while a message box
+// runs its own loop: the box would wait for an answer that no one gives. While it is shown,
+// they end the process as they end any program; nothing is at stake before the game runs.
+int ShowEndingOnSignals(const SDL_MessageBoxData& box, int* answer)
+{
+    struct sigaction ending = {}, sdlTerm = {}, sdlInt = {};
+    ending.sa_handler = SIG_DFL;
+    sigaction(SIGTERM, &ending, &sdlTerm);
+    sigaction(SIGINT, &ending, &sdlInt);
+    int result = SDL_ShowMessageBox(&box, answer);
+    sigaction(SIGTERM, &sdlTerm, nullptr);
+    sigaction(SIGINT, &sdlInt, nullptr);
+    return result;
+}
+
+}  // namespace
+
+bool SdlSystem::QuitAsked() const
+{
+    if (!videoReady_) return false;
+    SDL_PumpEvents();
+    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_QUIT, SDL_QUIT) > 0;
+}
+
 int SdlSystem::MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
 {
     const bool yesNo = (type & 0xF) == MB_YESNO;
@@ -87,8 +114,9 @@ int SdlSystem::MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
     box.message = text ? text : "";
     box.numbuttons = yesNo ? 2 : 1;
     box.buttons = yesNo ? yesNoButtons : okButton;
+    if (QuitAsked()) return 0;
     int answer = 0;
-    if (SDL_ShowMessageBox(&box, &answer) == 0 && answer > 0) return answer;
+    if (ShowEndingOnSignals(box, &answer) == 0 && answer > 0) return answer;
     // No dialog can be shown (no display, or an X server without fonts): say so on the
     // console and answer 0, as a Windows message box that fails does; no button answers 0.
     std::fprintf(stderr, "[%s] %s\n", box.title, box.message);

@@ -29,6 +29,9 @@ protected:
 
 private:
     HWND HandleOf(unsigned windowId) const;
+    // A quit is waiting (a signal came before a message box): the box answers 0 unshown,
+    // and the main loop then ends the game.
+    bool QuitAsked() const;
 
     bool videoReady_ = false;
     std::map<HWND, SDL_Window*> sdlWindows_;

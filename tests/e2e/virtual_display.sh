@@ -63,11 +63,12 @@ start_game() {
 
 # Waits (up to a minute: a sanitizer build starting on a busy machine is slow) for a
 # top-level window of exactly that name and prints its id. (xwininfo reads
-# UTF-8 names, which xdotool's name search misses.)
+# UTF-8 names, which xdotool's name search misses. It fails when a window goes while it
+# walks the tree, as the game's start-up windows do: that look just finds nothing.)
 find_window() {
   local id
   for _ in $(seq 600); do
-    id=$(xwininfo -root -tree | awk -v name="\"$1\":" '$2 == name { print $1; exit }')
+    id=$(xwininfo -root -tree 2>/dev/null | awk -v name="\"$1\":" '$2 == name { print $1; exit }') || id=""
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
   done
