@@ -106,10 +106,10 @@ TEST(WallModel, ShowsTheStageAndTheBossRiseWhatItsFullHullsShow)
     }
 }
 
-// Each triangle is vertex work on the game's thread every frame; the full hulls have 6,472.
-TEST(WallModel, KeepsUnderThirtyEightHundredTriangles)
+// Each triangle is vertex work on the game's thread every frame; the full hulls have 3,464.
+TEST(WallModel, KeepsUnderTwentyTwoHundredTriangles)
 {
-    EXPECT_LT(BuildWall().faces.size(), 3800u);
+    EXPECT_LT(BuildWall().faces.size(), 2200u);
 }
 
 }  // namespace

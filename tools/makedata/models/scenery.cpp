@@ -69,7 +69,9 @@ std::vector<Part> WallParts(MeshBuilder& builder)
                      {inner - 0.6f, bottom, z + 0.4f}},
                     bands[band]);
             }
-            add(BevelBox({inner + 2.4f, kWallTop - 0.1f, z - 0.6f}, {inner + 3.2f, kWallTop + 0.25f, z + 0.6f}, 0.08f),
+            // Sharp-edged: a bevel's rim would be a pixel wide on screen and would double the
+            // wall's triangles, which are vertex work on the game's thread every frame.
+            add(BevelBox({inner + 2.4f, kWallTop - 0.1f, z - 0.6f}, {inner + 3.2f, kWallTop + 0.25f, z + 0.6f}, 0.0f),
                 lamps);
         }
     }
