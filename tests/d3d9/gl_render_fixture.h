@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -29,17 +30,22 @@ inline D3DPRESENT_PARAMETERS WindowedParams(UINT width = 640, UINT height = 480)
     return params;
 }
 
+// The largest of the differences in red, green and blue of two 0xAARRGGBB colours.
+inline int LargestChannelDifference(uint32_t a, uint32_t b)
+{
+    int largest = 0;
+    for (int shift = 0; shift < 24; shift += 8)
+        largest = std::max(largest, std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)));
+    return largest;
+}
+
 // Red, green and blue of 0xAARRGGBB colours each within `tolerance`.
 inline ::testing::AssertionResult Near(uint32_t actual, uint32_t expected, int tolerance = 2)
 {
-    for (int shift = 0; shift < 24; shift += 8) {
-        if (std::abs(int((actual >> shift) & 0xFF) - int((expected >> shift) & 0xFF)) > tolerance) {
-            char text[64];
-            std::snprintf(text, sizeof text, "got %06X, expected %06X", actual & 0xFFFFFFu, expected & 0xFFFFFFu);
-            return ::testing::AssertionFailure() << text;
-        }
-    }
-    return ::testing::AssertionSuccess();
+    if (LargestChannelDifference(actual, expected) <= tolerance) return ::testing::AssertionSuccess();
+    char text[64];
+    std::snprintf(text, sizeof text, "got %06X, expected %06X", actual & 0xFFFFFFu, expected & 0xFFFFFFu);
+    return ::testing::AssertionFailure() << text;
 }
 
 struct ScreenVertex {

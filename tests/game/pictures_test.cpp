@@ -61,10 +61,7 @@ Comparison Compare(const d3d9::Picture& actual, const d3d9::Picture& expected)
     Comparison result;
     result.differences = actual;
     for (size_t i = 0; i < actual.pixels.size(); ++i) {
-        int largest = 0;
-        for (int shift = 0; shift < 24; shift += 8)
-            largest = std::max(largest, std::abs(int((actual.pixels[i] >> shift) & 0xFF) -
-                                                 int((expected.pixels[i] >> shift) & 0xFF)));
+        const int largest = render_test::LargestChannelDifference(actual.pixels[i], expected.pixels[i]);
         result.largest = std::max(result.largest, largest);
         if (largest > kTolerance)
             ++result.beyond;
